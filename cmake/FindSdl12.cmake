@@ -1,0 +1,15 @@
+# Finds SDL 1.2 and presents it as the target Sdl12::Sdl12.
+# CMake's own SDL module comes first; pkg-config's "sdl" is the fall-back, which also
+# finds the compatibility build of SDL 1.2 where that is what the machine has.
+find_package(SDL QUIET)
+if(SDL_FOUND AND NOT SDL_VERSION_STRING VERSION_LESS 1.2 AND SDL_VERSION_STRING VERSION_LESS 2.0)
+  add_library(Sdl12::Sdl12 INTERFACE IMPORTED)
+  set_target_properties(Sdl12::Sdl12 PROPERTIES
+    INTERFACE_INCLUDE_DIRECTORIES "${SDL_INCLUDE_DIR}"
+    INTERFACE_LINK_LIBRARIES "${SDL_LIBRARY}")
+else()
+  find_package(PkgConfig REQUIRED)
+  pkg_check_modules(SDL12 REQUIRED IMPORTED_TARGET sdl>=1.2)
+  add_library(Sdl12::Sdl12 INTERFACE IMPORTED)
+  set_target_properties(Sdl12::Sdl12 PROPERTIES INTERFACE_LINK_LIBRARIES PkgConfig::SDL12)
+endif()

@@ -1,0 +1,194 @@
+#include "draw/Draw.h"
+
+#include "draw/CircleAngles.h"
+#include "draw/CircleUpdateArea.h"
+#include "draw/PixelWriter.h"
+#include "draw/SurfaceLock.h"
+
+#include <algorithm>
+
+using draw_detail::PixelWriter;
+using draw_detail::SurfaceLock;
+using draw_detail::WithPixelWriter;
+
+namespace {
+
+// The pixel memory of a locked (or lock-free) surface, and the part of it a write may reach.
+struct PixelMemory {
+    Uint8* base;
+    int width;         // the surface's w
+    int height;        // the surface's h
+    int pitch;
+    int columns;       // columns whose every byte lies inside its row: min(w, pitch / size)
+    long long bytes;   // pitch * h, the whole pixel memory
+};
+
+PixelMemory MemoryOf(const SDL_Surface* surface, int bytesPerPixel)
+{
+    const int width = std::max(surface->w, 0);
+    const int height = std::max(surface->h, 0);
+    const int pitch = surface->pitch;
+    return {static_cast<Uint8*>(surface->pixels), width, height, pitch,
+            std::min(width, pitch / bytesPerPixel), static_cast<long long>(pitch) * height};
+}
+
+// Where a surface cannot be drawn on at all: no surface, no format to map a colour with.
+bool Unusable(const SDL_Surface* surface)
+{
+    return surface == nullptr || surface->format == nullptr;
+}
+
+Uint32 MapColour(const SDL_Surface* surface, Uint8 R, Uint8 G, Uint8 B)
+{
+    return SDL_MapRGB(surface->format, R, G, B);
+}
+
+// Fills the half-open rectangle [x1, x2) x [y1, y2), cut to the surface, row by row.
+template <int Bpp>
+void FillArea(PixelWriter<Bpp>, const PixelMemory& memory, int x1, int y1, int x2, int y2, Uint32 c)
+{
+    using Writer = PixelWriter<Bpp>;
+    const int left = std::max(x1, 0);
+    const int right = std::min(x2, memory.columns);
+    const int top = std::max(y1, 0);
+    const int bottom = std::min(y2, memory.height);
+    if (left >= right || top >= bottom)
+        return;
+
+    const bool wholeRows = left == 0 && right == memory.width;
+    if (wholeRows && memory.pitch == memory.width * Bpp) {
+        // Rows follow one another without padding: one run covers them all.
+        Writer::PutRun(memory.base + Writer::RowOffset(top, memory.pitch),
+                       static_cast<long long>(right) * (bottom - top), c);
+        return;
+    }
+    for (int y = top; y < bottom; ++y)
+        Writer::PutRun(memory.base + Writer::RowOffset(y, memory.pitch) + left * Bpp, right - left, c);
+}
+
+// True when the truncation toward zero of value lies in [0, limit); tested on the double so
+// that no value beyond the range of int is ever converted. A limit of 0 (a surface with no
+// rows or columns) takes nothing, not even the values in (-1, 0) that truncate to 0.
+bool TruncatesIntoRange(double value, int limit)
+{
+    return limit > 0 && value > -1.0 && value < limit;
+}
+
+template <int Bpp>
+void PlotLine(PixelWriter<Bpp>, const PixelMemory& memory, int x1, int y1, int x2, int y2, Uint32 c)
+{
+    using Writer = PixelWriter<Bpp>;
+    // Subtracted as doubles: the int difference of far-apart ends could overflow.
+    const double dx = static_cast<double>(x2) - x1;
+    const double dy = static_cast<double>(y2) - y1;
+    // The step is single precision but the sum is double: 1000 points, t ending near 0.999.
+    constexpr double kStep = static_cast<double>(0.001f);
+    for (double t = 0.0; t < 1.0; t += kStep) {
+        const double fx = dx * t + x1;
+        const double fy = dy * t + y1;
+        if (!TruncatesIntoRange(fx, memory.columns) || !TruncatesIntoRange(fy, memory.height))
+            continue;
+        const int px = static_cast<int>(fx);
+        const int py = static_cast<int>(fy);
+        Writer::Put(memory.base + Writer::RowOffset(py, memory.pitch) + px * Bpp, c);
+    }
+}
+
+// Columns a circle point is moved left by, per pixel size: the outline sits a little left
+// of its centre, by an amount that differs between depths.
+template <int Bpp>
+constexpr int kCircleShift = Bpp == 1 ? 1 : Bpp == 2 ? 2 : Bpp == 3 ? 1 : 4;
+
+template <int Bpp>
+void PlotCircle(PixelWriter<Bpp>, const PixelMemory& memory, int x, int y, int radius, Uint32 c)
+{
+    using Writer = PixelWriter<Bpp>;
+    for (const draw_detail::CircleAngle& angle : draw_detail::CircleAngles()) {
+        const double fx = angle.cosine * radius + x;
+        const double fy = y - angle.sine * radius;
+        // px > 0 and px < w on the truncated column is fx >= 1 and fx < w; rows alike.
+        if (!(fx >= 1.0 && fx < memory.width && fy >= 1.0 && fy < memory.height))
+            continue;
+        const int px = static_cast<int>(fx);
+        const int py = static_cast<int>(fy);
+        // Near the left edge the shifted pixel falls at the end of the row above, or on a
+        // tiny surface before the memory itself: only the latter is refused.
+        const long long offset = Writer::RowOffset(py, memory.pitch) +
+                                 static_cast<long long>(px - kCircleShift<Bpp>) * Bpp;
+        if (offset < 0 || offset + Bpp > memory.bytes)
+            continue;
+        Writer::Put(memory.base + offset, c);
+    }
+}
+
+}  // namespace
+
+void ClearScr(SDL_Surface* screen, Uint8 R, Uint8 G, Uint8 B)
+{
+    if (Unusable(screen))
+        return;
+    const Uint32 c = MapColour(screen, R, G, B);
+    // Locked here too: a surface that must be locked may have no pixels until it is.
+    const SurfaceLock lock(screen);
+    if (!lock.Held() || screen->pixels == nullptr)
+        return;
+    const int bytesPerPixel = screen->format->BytesPerPixel;
+    WithPixelWriter(bytesPerPixel, [&](auto writer) {
+        const PixelMemory memory = MemoryOf(screen, bytesPerPixel);
+        FillArea(writer, memory, 0, 0, memory.width, memory.height, c);
+    });
+}
+
+void DrawFillRect(SDL_Surface* screen, int x1, int y1, int x2, int y2, Uint8 R, Uint8 G, Uint8 B)
+{
+    if (Unusable(screen))
+        return;
+    ClearScr(screen, 0, 0, 0);
+    const Uint32 c = MapColour(screen, R, G, B);
+    const SurfaceLock lock(screen);
+    if (!lock.Held() || screen->pixels == nullptr)
+        return;
+    const int bytesPerPixel = screen->format->BytesPerPixel;
+    WithPixelWriter(bytesPerPixel, [&](auto writer) {
+        FillArea(writer, MemoryOf(screen, bytesPerPixel), x1, y1, x2, y2, c);
+    });
+}
+
+void DrawLine(SDL_Surface* screen, int x1, int y1, int x2, int y2, Uint8 R, Uint8 G, Uint8 B)
+{
+    if (Unusable(screen))
+        return;
+    const Uint32 c = MapColour(screen, R, G, B);
+    const SurfaceLock lock(screen);
+    if (!lock.Held() || screen->pixels == nullptr)
+        return;
+    const int bytesPerPixel = screen->format->BytesPerPixel;
+    WithPixelWriter(bytesPerPixel, [&](auto writer) {
+        PlotLine(writer, MemoryOf(screen, bytesPerPixel), x1, y1, x2, y2, c);
+    });
+}
+
+void DrawCircle(SDL_Surface* screen, int x, int y, int radius, Uint8 R, Uint8 G, Uint8 B)
+{
+    if (Unusable(screen))
+        return;
+    ClearScr(screen, 0, 0, 0);
+    const Uint32 c = MapColour(screen, R, G, B);
+    {
+        const SurfaceLock lock(screen);
+        if (!lock.Held())
+            return;
+        const int bytesPerPixel = screen->format->BytesPerPixel;
+        if (screen->pixels != nullptr) {
+            WithPixelWriter(bytesPerPixel, [&](auto writer) {
+                PlotCircle(writer, MemoryOf(screen, bytesPerPixel), x, y, radius, c);
+            });
+        }
+    }
+    // Only the screen has a display to update; and SDL_UpdateRect must get a rectangle
+    // that lies on it, or SDL may copy from outside its shadow surface.
+    SDL_Rect area;
+    if (screen == SDL_GetVideoSurface() &&
+        draw_detail::CircleUpdateArea(screen->w, screen->h, x, y, radius, &area))
+        SDL_UpdateRect(screen, area.x, area.y, area.w, area.h);
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <SDL.h>
+
+// Software drawing straight into a surface's pixel memory, at 1 to 4 bytes per pixel.
+// Each call maps its colour once with SDL_MapRGB against the surface's format, locks
+// the surface if it must be locked (and gives up if the lock fails), and writes pixels
+// one at a time. No call writes outside the surface's pixel memory, whatever its arguments.
+
+// Paints every pixel of screen with the colour.
+void ClearScr(SDL_Surface* screen, Uint8 R, Uint8 G, Uint8 B);
+
+// Blackens the whole surface, then fills the half-open rectangle [x1, x2) x [y1, y2).
+void DrawFillRect(SDL_Surface* screen, int x1, int y1, int x2, int y2, Uint8 R, Uint8 G, Uint8 B);
+
+// Draws 1000 points from (x1, y1) toward (x2, y2); the far end is not always reached.
+void DrawLine(SDL_Surface* screen, int x1, int y1, int x2, int y2, Uint8 R, Uint8 G, Uint8 B);
+
+// Blackens the whole surface, then draws a circle outline of 1253 points around (x, y),
+// each shifted a few columns left by the pixel size, and asks for a display update.
+void DrawCircle(SDL_Surface* screen, int x, int y, int radius, Uint8 R, Uint8 G, Uint8 B);

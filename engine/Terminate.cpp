@@ -1,0 +1,8 @@
+#include "engine/Terminate.h"
+
+#include <SDL.h>
+
+void Terminate()
+{
+    SDL_Quit();
+}

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what is missing, then builds and runs every test twice: once in an ordinary
+# build and once with AddressSanitizer and UndefinedBehaviorSanitizer, which stop at the
+# first finding. Then fuzzes the drawing and the screens for a bounded time in a clang
+# build (libFuzzer is clang's), where only the fuzz tests are built and run.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+source "$root/scripts/packages.sh"
+
+"$root/scripts/install-packages.sh" "${TEST_PACKAGES[@]}"
+
+export SDL_AUDIODRIVER=dummy
+jobs=$(nproc)
+
+run_suite() {
+  local build=$1; shift
+  echo "=== $(basename "$build") ==="
+  cmake -S "$root" -B "$build" "$@"
+  cmake --build "$build" -j"$jobs"
+  ctest --test-dir "$build" --output-on-failure -j"$jobs"
+}
+
+run_suite "$root/build"
+run_suite "$root/build-sanitize" -DNOUGHTS_SANITIZE=ON -DNOUGHTS_BUILD_BENCHMARKS=OFF
+CXX=clang++ run_suite "$root/build-fuzz" -DNOUGHTS_FUZZ=ON -DNOUGHTS_SANITIZE=ON \
+  -DNOUGHTS_BUILD_BENCHMARKS=OFF -DNOUGHTS_BUILD_TESTS=OFF

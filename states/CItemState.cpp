@@ -1,0 +1,42 @@
+#include "states/CItemState.h"
+
+#include "engine/CGameEngine.h"
+#include "states/Bitmap.h"
+#include "states/ScreenInput.h"
+
+CItemState CItemState::m_ItemState;
+
+void CItemState::Init()
+{
+    m_background = LoadBitmap("item.bmp");
+}
+
+void CItemState::Cleanup()
+{
+    SDL_FreeSurface(m_background);
+    m_background = nullptr;
+}
+
+void CItemState::HandleEvents(CGameEngine* game)
+{
+    // Either joystick button leads back to the board; Space does nothing here.
+    switch (PollScreenInput()) {
+    case ScreenInput::Close:
+        game->Quit();
+        break;
+    case ScreenInput::Escape:
+    case ScreenInput::Button8:
+    case ScreenInput::Button9:
+        game->PopState();
+        break;
+    case ScreenInput::Space:
+    case ScreenInput::None:
+        break;
+    }
+}
+
+void CItemState::Draw(CGameEngine* game)
+{
+    BlitBitmap(m_background, game->m_screen, 0, 0);
+    SDL_Flip(game->m_screen);
+}

@@ -1,0 +1,244 @@
+#include "states/CPlayState.h"
+
+#include "board/morvane.h"
+#include "draw/Draw.h"
+#include "engine/CGameEngine.h"
+#include "states/Bitmap.h"
+#include "states/CItemState.h"
+#include "states/CellSprite.h"
+
+#include <cstdio>
+
+namespace {
+
+// Clicks map to cells of this size whatever the drawn board's size.
+constexpr int kClickCellSize = 90;
+
+constexpr Uint8 kWheelUp = 4;
+constexpr Uint8 kWheelDown = 5;
+
+// Turns a copy of the empty cell into the circle: black with a white outline.
+void DrawCircleSprite(SDL_Surface* sprite, int radius)
+{
+    if (sprite != nullptr) {
+        DrawCircle(sprite, sprite->w / 2, sprite->h / 2, radius, 255, 255, 255);
+    }
+}
+
+// Draws a white cross over a copy of the empty cell, keeping the cell's own pixels.
+// The first stroke starts one pixel outside the sprite; that point is simply not drawn.
+void DrawCrossSprite(SDL_Surface* sprite, int radius)
+{
+    if (sprite == nullptr) {
+        return;
+    }
+    const int cx = sprite->w / 2;
+    const int cy = sprite->h / 2;
+    const int r = radius;
+    DrawLine(sprite, cx - r - 1, cy - r - 1, cx + r, cy + r, 255, 255, 255);
+    DrawLine(sprite, cx - r, cy + r - 1, cx + r, cy - r - 1, 255, 255, 255);
+}
+
+int HalfSmallerSide(const SDL_Surface* sprite)
+{
+    if (sprite == nullptr) {
+        return 0;
+    }
+    return sprite->w > sprite->h ? sprite->h / 2 : sprite->w / 2;
+}
+
+}  // namespace
+
+CPlayState CPlayState::m_PlayState;
+
+void CPlayState::Init()
+{
+    // Three independent copies of the empty cell: two become the circle and the cross.
+    m_oSprite = LoadCellSprite();
+    m_xSprite = LoadCellSprite();
+    m_winSprite = LoadBitmap("win1.bmp");
+    m_loseSprite = LoadBitmap("win2.bmp");
+    m_emptySprite = LoadCellSprite();
+    m_drawSprite = LoadBitmap("DRAW.bmp");
+
+    m_radius = HalfSmallerSide(m_oSprite);
+    m_turn = true;
+    DrawCircleSprite(m_oSprite, m_radius);
+    DrawCrossSprite(m_xSprite, m_radius);
+    m_cursor = &m_oSprite;
+
+    SDL_Surface* screen = SDL_GetVideoSurface();
+    m_mouseX = screen != nullptr ? screen->w / 2 : 0;
+    m_mouseY = screen != nullptr ? screen->h / 2 : 0;
+    m_drawX = 0;
+    m_drawY = 0;
+
+    // The sprite is the cursor: the system's own is hidden while the board is up.
+    SDL_WarpMouse(static_cast<Uint16>(m_mouseX), static_cast<Uint16>(m_mouseY));
+    SDL_ShowCursor(0);
+    SDL_FillRect(screen, nullptr, 0);
+}
+
+void CPlayState::Cleanup()
+{
+    for (SDL_Surface** sprite : {&m_oSprite, &m_xSprite, &m_winSprite, &m_loseSprite,
+                                 &m_drawSprite, &m_emptySprite}) {
+        SDL_FreeSurface(*sprite);
+        *sprite = nullptr;
+    }
+    m_turn = true;
+    t.reset();
+    SDL_ShowCursor(0);
+}
+
+void CPlayState::Pause()
+{
+    SDL_ShowCursor(0);
+}
+
+void CPlayState::Resume()
+{
+    // Back from the controls page: the system cursor stays visible beside the sprite
+    // until the board is covered or left again.
+    SDL_ShowCursor(1);
+    SDL_WarpMouse(static_cast<Uint16>(m_mouseX), static_cast<Uint16>(m_mouseY));
+    SDL_FillRect(SDL_GetVideoSurface(), nullptr, 0);
+}
+
+void CPlayState::HandleEvents(CGameEngine* game)
+{
+    SDL_Event event;
+    if (!SDL_PollEvent(&event)) {
+        return;
+    }
+
+    switch (event.type) {
+    case SDL_KEYDOWN:
+        if (event.key.keysym.sym == SDLK_ESCAPE) {
+            game->PopState();
+        } else if (event.key.keysym.sym == SDLK_i) {
+            game->PushState(CItemState::Instance());
+        }
+        break;
+    case SDL_MOUSEMOTION:
+        m_mouseX = event.motion.x;
+        m_mouseY = event.motion.y;
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+        if (event.button.button == SDL_BUTTON_LEFT) {
+            PlayHumanMove(event.button);
+        } else {
+            ResizeBoard(event.button.button, game->m_screen);
+        }
+        break;
+    case SDL_JOYBUTTONDOWN:
+        if (event.jbutton.button == 8) {
+            game->PopState();
+        }
+        break;
+    case SDL_QUIT:
+        game->Quit();
+        break;
+    default:
+        break;
+    }
+
+    // The cursor is chosen before the computer answers, so a winning cross shows the
+    // loss picture only from the next event on.
+    ChooseCursor();
+    if (!m_turn) {
+        t.AI(m_turn);
+    }
+}
+
+void CPlayState::PlayHumanMove(const SDL_MouseButtonEvent& click)
+{
+    printf("click : %d, %d, %d\n", click.x, click.y, click.button);
+    if (t.setgame() != morvane::kInProgress) {
+        return;
+    }
+    const int i = click.x / kClickCellSize;
+    const int j = click.y / kClickCellSize;
+    // Right of or below the board there is no cell to take.
+    if (i >= 3 || j >= 3) {
+        return;
+    }
+    if (t.cells[i][j] == morvane::kEmpty) {
+        t.cells[i][j] = m_turn ? morvane::kHuman : morvane::kComputer;
+        m_turn = !m_turn;
+    }
+}
+
+void CPlayState::ResizeBoard(Uint8 wheelButton, const SDL_Surface* screen)
+{
+    if (wheelButton == kWheelUp && m_radius > 0) {
+        --m_radius;
+    } else if (wheelButton == kWheelDown && screen != nullptr && m_radius < screen->h / 6) {
+        ++m_radius;
+    }
+}
+
+void CPlayState::ChooseCursor()
+{
+    switch (t.setgame()) {
+    case morvane::kHuman:
+        m_cursor = &m_winSprite;
+        break;
+    case morvane::kComputer:
+        m_cursor = &m_loseSprite;
+        break;
+    case morvane::kDraw:
+        m_cursor = &m_drawSprite;
+        break;
+    default:
+        m_cursor = m_turn ? &m_oSprite : &m_xSprite;
+        break;
+    }
+}
+
+CPlayState::Cursor CPlayState::CursorShown() const
+{
+    if (m_cursor == &m_oSprite) return Cursor::Circle;
+    if (m_cursor == &m_xSprite) return Cursor::Cross;
+    if (m_cursor == &m_winSprite) return Cursor::Win;
+    if (m_cursor == &m_loseSprite) return Cursor::Loss;
+    if (m_cursor == &m_drawSprite) return Cursor::Draw;
+    return Cursor::None;
+}
+
+void CPlayState::Update(CGameEngine*)
+{
+    m_drawX = m_mouseX;
+    m_drawY = m_mouseY;
+}
+
+void CPlayState::Draw(CGameEngine* game)
+{
+    SDL_Surface* screen = game->m_screen;
+    DrawBoard(screen);
+    DrawCursor(screen);
+    SDL_Flip(screen);
+}
+
+void CPlayState::DrawBoard(SDL_Surface* screen) const
+{
+    const int r = m_radius;
+    // Blackens the whole screen, then the grey area 9r wide and 6r high.
+    DrawFillRect(screen, 0, 0, 9 * r, 6 * r, 128, 128, 128);
+    DrawLine(screen, 2 * r, 0, 2 * r, 6 * r, 255, 255, 255);
+    DrawLine(screen, 4 * r, 0, 4 * r, 6 * r, 255, 255, 255);
+    DrawLine(screen, 0, 2 * r, 6 * r, 2 * r, 255, 255, 255);
+    DrawLine(screen, 0, 4 * r, 6 * r, 4 * r, 255, 255, 255);
+    // The board's right edge, setting it off from the rest of the grey area.
+    DrawLine(screen, 6 * r, 0, 6 * r, 6 * r, 0, 0, 0);
+    t.drawmap(screen, m_oSprite, m_xSprite, m_emptySprite, r);
+}
+
+void CPlayState::DrawCursor(SDL_Surface* screen) const
+{
+    SDL_Surface* cursor = m_cursor != nullptr ? *m_cursor : nullptr;
+    if (cursor == nullptr) {
+        return;
+    }
+    BlitBitmap(cursor, screen, m_drawX - cursor->w / 2, m_drawY - cursor->h / 2);
+}

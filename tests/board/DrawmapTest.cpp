@@ -1,0 +1,145 @@
+#include "board/morvane.h"
+#include "tests/support/Surfaces.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+using sdltest::RgbAt;
+
+namespace {
+
+constexpr Uint32 kRed = 0xFF0000;    // the O sprite
+constexpr Uint32 kGreen = 0x00FF00;  // the X sprite
+constexpr Uint32 kBlue = 0x0000FF;   // the empty-cell sprite
+constexpr Uint32 kWhite = 0xFFFFFF;
+constexpr Uint32 kBlack = 0x000000;
+
+class Drawmap : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        screen = sdltest::MakeSurface(480, 272, 4);
+        o = Sprite(kRed);
+        x = Sprite(kGreen);
+        empty = Sprite(kBlue);
+    }
+    void TearDown() override
+    {
+        for (SDL_Surface* s : {screen, o, x, empty})
+            SDL_FreeSurface(s);
+    }
+
+    static SDL_Surface* Sprite(Uint32 rgb)
+    {
+        SDL_Surface* s = sdltest::MakeSurface(90, 90, 4);
+        SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF));
+        return s;
+    }
+
+    static bool IsFramed(const SDL_Surface* s)
+    {
+        for (int k = 0; k < 89; ++k) {
+            if (RgbAt(s, k, 0) != kWhite || RgbAt(s, 0, k) != kWhite || RgbAt(s, 89, k) != kWhite ||
+                RgbAt(s, k, 89) != kWhite)
+                return false;
+        }
+        return RgbAt(s, 89, 89) != kWhite && RgbAt(s, 1, 1) != kWhite;
+    }
+
+    static bool IsUntouched(const SDL_Surface* s, Uint32 rgb)
+    {
+        for (int y = 0; y < 90; ++y)
+            for (int x = 0; x < 90; ++x)
+                if (RgbAt(s, x, y) != rgb)
+                    return false;
+        return true;
+    }
+
+    SDL_Surface* screen = nullptr;
+    SDL_Surface* o = nullptr;
+    SDL_Surface* x = nullptr;
+    SDL_Surface* empty = nullptr;
+    morvane board;
+};
+
+TEST_F(Drawmap, PlacesColumnIAcrossAndRowJDown)
+{
+    // o in the top row's middle cell (i = 1, j = 0), x in the left column's bottom cell.
+    board.cells[1][0] = 1;
+    board.cells[0][2] = 0;
+    board.drawmap(screen, o, x, empty, 45);
+
+    for (int i = 0; i < 3; ++i) {
+        for (int j = 0; j < 3; ++j) {
+            const Uint32 inside = i == 1 && j == 0 ? kRed : i == 0 && j == 2 ? kGreen : kBlue;
+            EXPECT_EQ(RgbAt(screen, 90 * i + 40, 90 * j + 50), inside) << i << "," << j;
+            EXPECT_EQ(RgbAt(screen, 90 * i, 90 * j), kWhite);            // frame corner
+            EXPECT_EQ(RgbAt(screen, 90 * i + 89, 90 * j + 89), inside);  // frame misses it
+        }
+    }
+    EXPECT_EQ(RgbAt(screen, 270, 10), kBlack);  // nothing right of the board
+    EXPECT_EQ(RgbAt(screen, 10, 270), kBlack);  // nor below it
+}
+
+TEST_F(Drawmap, FramesOnlyTheSpritesShownAndKeepsTheFrame)
+{
+    board.drawmap(screen, o, x, empty, 45);
+    EXPECT_TRUE(IsFramed(empty));
+    EXPECT_TRUE(IsUntouched(o, kRed));
+    EXPECT_TRUE(IsUntouched(x, kGreen));
+
+    board.cells[2][2] = 1;
+    board.drawmap(screen, o, x, empty, 45);
+    EXPECT_TRUE(IsFramed(o));
+    EXPECT_TRUE(IsUntouched(x, kGreen));
+    EXPECT_EQ(RgbAt(o, 45, 45), kRed);  // painted over, not cleared
+}
+
+TEST_F(Drawmap, LaterCellsCoverEarlierOnesColumnByColumn)
+{
+    // At radius 0 every cell lands at (0, 0): the last, cells[2][2], is on top.
+    for (auto& column : board.cells)
+        for (int& cell : column)
+            cell = 1;
+    board.cells[2][2] = 0;
+    board.drawmap(screen, o, x, empty, 0);
+    EXPECT_EQ(RgbAt(screen, 5, 5), kGreen);
+
+    // At pitch 40 the 90-pixel sprites overlap. (60, 60) lies in cells (0,0), (0,1),
+    // (1,0) and (1,1); only (0,1) holds O and (1,0) X, the others no mark at all. Going
+    // down column 0 first, then column 1, draws (1,0) last.
+    for (auto& column : board.cells)
+        for (int& cell : column)
+            cell = 7;
+    board.cells[0][1] = 1;
+    board.cells[1][0] = 0;
+    SDL_FillRect(screen, nullptr, 0);
+    board.drawmap(screen, o, x, empty, 20);
+    EXPECT_EQ(RgbAt(screen, 60, 60), kGreen);
+    EXPECT_EQ(RgbAt(screen, 20, 100), kRed);   // column 0, rows of cell (0, 1) alone
+    EXPECT_EQ(RgbAt(screen, 20, 20), kBlack);  // cell (0, 0) has no mark: nothing drawn
+    EXPECT_TRUE(IsUntouched(empty, kBlue));
+}
+
+TEST_F(Drawmap, MissingSpritesAndFarCellsAreSkippedSafely)
+{
+    board.cells[0][0] = 1;
+    board.cells[1][1] = 0;
+    board.drawmap(screen, nullptr, nullptr, empty, 45);
+    EXPECT_EQ(RgbAt(screen, 40, 40), kBlack);
+    EXPECT_EQ(RgbAt(screen, 130, 130), kBlack);
+    EXPECT_EQ(RgbAt(screen, 130, 40), kBlue);
+
+    board.drawmap(nullptr, o, x, empty, 45);
+    EXPECT_TRUE(IsFramed(o));
+
+    SDL_FillRect(screen, nullptr, 0);
+    board.drawmap(screen, o, x, empty, INT_MAX);
+    board.drawmap(screen, o, x, empty, INT_MIN);
+    board.drawmap(screen, o, x, empty, 20000);
+    EXPECT_EQ(RgbAt(screen, 40, 40), kRed);  // cell (0, 0) is at (0, 0) at any radius
+    EXPECT_EQ(RgbAt(screen, 300, 200), kBlack);
+}
+
+}  // namespace

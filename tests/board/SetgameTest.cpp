@@ -1,0 +1,118 @@
+#include "board/morvane.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Cell {
+    int i, j;
+};
+using Line = std::vector<Cell>;
+
+// All eight lines, listed by hand: three columns i, three rows j, two diagonals.
+const std::vector<Line> kEveryLine = {
+    {{0, 0}, {0, 1}, {0, 2}}, {{1, 0}, {1, 1}, {1, 2}}, {{2, 0}, {2, 1}, {2, 2}},
+    {{0, 0}, {1, 0}, {2, 0}}, {{0, 1}, {1, 1}, {2, 1}}, {{0, 2}, {1, 2}, {2, 2}},
+    {{0, 0}, {1, 1}, {2, 2}}, {{2, 0}, {1, 1}, {0, 2}},
+};
+
+morvane Board(const std::vector<std::string>& rows)
+{
+    // rows[j][i]: 'o' a human mark (1), 'x' the computer's (0), '.' empty.
+    morvane board;
+    for (int j = 0; j < 3; ++j)
+        for (int i = 0; i < 3; ++i)
+            board.cells[i][j] = rows[j][i] == 'o' ? 1 : rows[j][i] == 'x' ? 0 : -1;
+    return board;
+}
+
+bool Shares(const Line& a, const Line& b)
+{
+    for (const Cell& p : a)
+        for (const Cell& q : b)
+            if (p.i == q.i && p.j == q.j)
+                return true;
+    return false;
+}
+
+TEST(Board, TheGlobalBoardStartsEmpty)
+{
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j)
+            EXPECT_EQ(t.cells[i][j], -1);
+}
+
+TEST(Board, ResetEmptiesEveryCell)
+{
+    morvane board = Board({"ox.", "xox", "o.o"});
+    board.reset();
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j)
+            EXPECT_EQ(board.cells[i][j], -1);
+    EXPECT_EQ(board.setgame(), -1);
+}
+
+TEST(Setgame, EveryLineWinsForEitherSide)
+{
+    for (const int mark : {1, 0}) {
+        for (size_t n = 0; n < kEveryLine.size(); ++n) {
+            morvane board;
+            for (const Cell& c : kEveryLine[n])
+                board.cells[c.i][c.j] = mark;
+            EXPECT_EQ(board.setgame(), mark) << "line " << n << " of " << mark << "s";
+        }
+    }
+}
+
+TEST(Setgame, ALineOfOnesBeatsALineOfZeros)
+{
+    int pairs = 0;
+    for (const Line& ones : kEveryLine) {
+        for (const Line& zeros : kEveryLine) {
+            if (Shares(ones, zeros))
+                continue;
+            morvane board;
+            for (const Cell& c : ones)
+                board.cells[c.i][c.j] = 1;
+            for (const Cell& c : zeros)
+                board.cells[c.i][c.j] = 0;
+            EXPECT_EQ(board.setgame(), 1);
+            ++pairs;
+        }
+    }
+    EXPECT_EQ(pairs, 12);  // two parallel lines apart, in both directions, each way round
+
+    EXPECT_EQ(Board({"ooo", "...", "xxx"}).setgame(), 1);
+    EXPECT_EQ(Board({"xxx", "...", "ooo"}).setgame(), 1);
+}
+
+TEST(Setgame, FullAndNearlyFullBoardsWithoutALine)
+{
+    EXPECT_EQ(Board({"...", "...", "..."}).setgame(), -1);
+    EXPECT_EQ(Board({"oxo", "oxx", "xoo"}).setgame(), 2);
+    EXPECT_EQ(Board({"oxo", "o.x", "xoo"}).setgame(), -1);
+    EXPECT_EQ(Board({"oxo", "oxx", "xo."}).setgame(), -1);
+    EXPECT_EQ(Board({".xo", "oxx", "xoo"}).setgame(), -1);
+    // A full board with a line is a win, not a draw.
+    EXPECT_EQ(Board({"oxo", "xox", "xoo"}).setgame(), 1);
+    EXPECT_EQ(Board({"xxx", "oox", "oxo"}).setgame(), 0);
+}
+
+TEST(Setgame, TheExamplesOfTheRules)
+{
+    morvane board;
+    board.cells[2][0] = board.cells[1][1] = board.cells[0][2] = 1;
+    EXPECT_EQ(board.setgame(), 1);
+
+    morvane both;
+    for (int j = 0; j < 3; ++j) {
+        both.cells[0][j] = 1;
+        both.cells[2][j] = 0;
+    }
+    EXPECT_EQ(both.setgame(), 1);
+}
+
+}  // namespace

@@ -1,0 +1,121 @@
+#include "draw/Draw.h"
+#include "tests/draw/PixelSets.h"
+#include "tests/support/Surfaces.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using drawtest::PointsWithValue;
+using drawtest::Rectangle;
+
+namespace {
+
+// An RLE colour-keyed surface is encoded at its first blit; from then on it must be
+// locked, and until it is its pixel memory is gone (pixels is null).
+class MustLockSurface : public testing::TestWithParam<int> {
+protected:
+    void SetUp() override
+    {
+        surface = sdltest::MakeSurface(20, 12, GetParam());
+        target = sdltest::MakeSurface(20, 12, GetParam());
+        ASSERT_NE(surface, nullptr);
+        SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 10, 200, 30));
+        ASSERT_EQ(SDL_SetColorKey(surface, SDL_SRCCOLORKEY | SDL_RLEACCEL, 0), 0);
+        ASSERT_EQ(SDL_BlitSurface(surface, nullptr, target, nullptr), 0);
+        ASSERT_TRUE(SDL_MUSTLOCK(surface));
+        ASSERT_EQ(surface->pixels, nullptr);
+        white = SDL_MapRGB(surface->format, 255, 255, 255);
+        grey = SDL_MapRGB(surface->format, 128, 128, 128);
+        black = SDL_MapRGB(surface->format, 0, 0, 0);
+    }
+    void TearDown() override
+    {
+        SDL_FreeSurface(surface);
+        SDL_FreeSurface(target);
+    }
+
+    drawtest::PointSet LockedPointsWithValue(Uint32 value)
+    {
+        EXPECT_EQ(SDL_LockSurface(surface), 0);
+        const auto points = PointsWithValue(surface, value);
+        SDL_UnlockSurface(surface);
+        return points;
+    }
+
+    SDL_Surface* surface = nullptr;
+    SDL_Surface* target = nullptr;
+    Uint32 white = 0;
+    Uint32 grey = 0;
+    Uint32 black = 0;
+};
+
+TEST_P(MustLockSurface, ClearScrLocksItAndPaintsEveryPixel)
+{
+    ClearScr(surface, 255, 255, 255);
+    EXPECT_EQ(LockedPointsWithValue(white), Rectangle(0, 0, 20, 12));
+    EXPECT_EQ(surface->pixels, nullptr);  // unlocked again: encoded as before
+}
+
+TEST_P(MustLockSurface, FillRectBlackensAndFills)
+{
+    DrawFillRect(surface, 3, 2, 8, 9, 128, 128, 128);
+    EXPECT_EQ(LockedPointsWithValue(grey), Rectangle(3, 2, 8, 9));
+    EXPECT_EQ(LockedPointsWithValue(black).size(), 240u - 35u);
+}
+
+TEST_P(MustLockSurface, CircleBlackensFirstAndLineDrawsOnTop)
+{
+    DrawCircle(surface, 1000, 1000, 3, 255, 255, 255);
+    EXPECT_EQ(LockedPointsWithValue(black), Rectangle(0, 0, 20, 12));
+    DrawLine(surface, 0, 5, 20, 5, 255, 255, 255);
+    EXPECT_EQ(LockedPointsWithValue(white), Rectangle(0, 5, 20, 6));
+}
+
+INSTANTIATE_TEST_SUITE_P(BytesPerPixel, MustLockSurface, testing::Values(1, 2, 3, 4));
+
+TEST(SurfaceWithOffset, IsDrawnWhereItsPixelsStartOnceLocked)
+{
+    // A surface whose pixels begin one row into its memory, as a display surface with an
+    // offset does: locking moves pixels there, so drawing must happen under the lock.
+    const int w = 6, h = 4, pitch = w * 4;
+    std::vector<Uint32> memory(static_cast<size_t>(w) * (h + 1), 0x123456);
+    SDL_Surface* surface = SDL_CreateRGBSurfaceFrom(memory.data(), w, h, 32, pitch, 0xFF0000,
+                                                    0x00FF00, 0x0000FF, 0);
+    ASSERT_NE(surface, nullptr);
+    surface->offset = pitch;
+    ASSERT_TRUE(SDL_MUSTLOCK(surface));
+
+    ClearScr(surface, 255, 255, 255);
+    for (int i = 0; i < w; ++i)
+        EXPECT_EQ(memory[i], 0x123456u) << "first row, not the surface's, at " << i;
+    for (size_t i = w; i < memory.size(); ++i)
+        EXPECT_EQ(memory[i], 0xFFFFFFu) << i;
+
+    DrawFillRect(surface, 0, 0, 1, 1, 128, 128, 128);
+    EXPECT_EQ(memory[w], 0x808080u);
+    EXPECT_EQ(memory[w + 1], 0u);
+    EXPECT_EQ(memory[0], 0x123456u);
+
+    surface->offset = 0;
+    SDL_FreeSurface(surface);
+}
+
+TEST(SurfaceWithoutPixels, IsNeverWrittenThrough)
+{
+    SDL_Surface* surface = SDL_CreateRGBSurfaceFrom(nullptr, 40, 30, 32, 160, 0xFF0000, 0x00FF00,
+                                                    0x0000FF, 0);
+    ASSERT_NE(surface, nullptr);
+    ClearScr(surface, 1, 2, 3);
+    DrawFillRect(surface, 0, 0, 40, 30, 1, 2, 3);
+    DrawLine(surface, 0, 0, 40, 30, 1, 2, 3);
+    DrawCircle(surface, 20, 15, 10, 1, 2, 3);
+    SDL_FreeSurface(surface);
+
+    ClearScr(nullptr, 1, 2, 3);
+    DrawFillRect(nullptr, 0, 0, 40, 30, 1, 2, 3);
+    DrawLine(nullptr, 0, 0, 40, 30, 1, 2, 3);
+    DrawCircle(nullptr, 20, 15, 10, 1, 2, 3);
+}
+
+}  // namespace

@@ -1,0 +1,85 @@
+#include "draw/Draw.h"
+#include "tests/draw/GuardedSurface.h"
+#include "tests/support/Surfaces.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+#include <tuple>
+
+namespace {
+
+// Arguments that reach every edge and far past it, for rectangles and lines.
+const int kEnds[] = {INT_MIN, -1000000, -2, -1, 0, 1, 2, 89, 90, 271, 272, 479, 480, 1000000, INT_MAX};
+// Centres and radii for circles: on tiny surfaces the shifted points fall before memory.
+const int kCentres[] = {INT_MIN, -50, 0, 1, 2, 3, 4, 45, 240, 479, 480, INT_MAX};
+const int kRadii[] = {INT_MIN, -100000, -3, 0, 1, 2, 3, 45, 300, 100000, INT_MAX};
+
+void DrawEveryRectangleAndLine(SDL_Surface* surface)
+{
+    for (const int a : kEnds) {
+        for (const int b : kEnds) {
+            DrawFillRect(surface, a, b, b, a, 128, 128, 128);
+            DrawFillRect(surface, a, a, b, b, 128, 128, 128);
+            DrawLine(surface, a, b, b, a, 255, 255, 255);
+            DrawLine(surface, a, 0, b, surface->h, 255, 255, 255);
+            DrawLine(surface, 0, a, surface->w, b, 255, 255, 255);
+        }
+    }
+    ClearScr(surface, 255, 255, 255);
+}
+
+void DrawEveryCircle(SDL_Surface* surface)
+{
+    for (const int r : kRadii)
+        for (const int x : kCentres)
+            for (const int y : kCentres)
+                DrawCircle(surface, x, y, r, 255, 255, 255);
+}
+
+using Shape = std::tuple<int, int, int>;  // width, height, bytes per pixel
+
+class DrawingStaysInsideMemory : public testing::TestWithParam<Shape> {};
+
+// Memory of the test's own with padded rows and guards: rectangles, lines and clears
+// touch neither; circles may reach a row's padding (their wrapped points) but no guard.
+TEST_P(DrawingStaysInsideMemory, WithPaddedRowsAndGuards)
+{
+    const auto [w, h, bpp] = GetParam();
+    for (const int padding : {0, 4, 12}) {
+        GuardedSurface guarded(w, h, bpp, padding);
+        ASSERT_NE(guarded.get(), nullptr);
+        DrawEveryRectangleAndLine(guarded.get());
+        EXPECT_TRUE(guarded.GuardsIntact()) << "padding " << padding;
+        EXPECT_TRUE(guarded.PaddingIntact()) << "padding " << padding;
+        DrawEveryCircle(guarded.get());
+        EXPECT_TRUE(guarded.GuardsIntact()) << "padding " << padding;
+    }
+}
+
+// SDL's own surfaces, whose pixel memory is exactly pitch times height on the heap:
+// AddressSanitizer reports any byte past it.
+TEST_P(DrawingStaysInsideMemory, OnSdlSurfaces)
+{
+    const auto [w, h, bpp] = GetParam();
+    SDL_Surface* surface = sdltest::MakeSurface(w, h, bpp);
+    ASSERT_NE(surface, nullptr);
+    DrawEveryRectangleAndLine(surface);
+    DrawEveryCircle(surface);
+    SDL_FreeSurface(surface);
+}
+
+std::string ShapeName(const testing::TestParamInfo<Shape>& info)
+{
+    const auto [w, h, bpp] = info.param;
+    return std::to_string(w) + "x" + std::to_string(h) + "at" + std::to_string(bpp);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shapes, DrawingStaysInsideMemory,
+                         testing::Combine(testing::Values(1, 2, 3, 5, 90, 480),
+                                          testing::Values(1, 2, 4, 91, 272),
+                                          testing::Values(1, 2, 3, 4)),
+                         ShapeName);
+
+}  // namespace

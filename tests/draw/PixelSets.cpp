@@ -1,0 +1,26 @@
+#include "tests/draw/PixelSets.h"
+
+#include "tests/support/Surfaces.h"
+
+namespace drawtest {
+
+PointSet PointsWithValue(const SDL_Surface* surface, Uint32 value)
+{
+    PointSet points;
+    for (int y = 0; y < surface->h; ++y)
+        for (int x = 0; x < surface->w; ++x)
+            if (sdltest::PixelAt(surface, x, y) == value)
+                points.insert({x, y});
+    return points;
+}
+
+PointSet Rectangle(int x1, int y1, int x2, int y2)
+{
+    PointSet points;
+    for (int y = y1; y < y2; ++y)
+        for (int x = x1; x < x2; ++x)
+            points.insert({x, y});
+    return points;
+}
+
+}  // namespace drawtest

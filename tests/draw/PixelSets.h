@@ -1,0 +1,21 @@
+#pragma once
+
+#include <SDL.h>
+
+#include <set>
+#include <utility>
+
+// Reads a surface back as the set of points holding one pixel value, so that a test can
+// state exactly which pixels a primitive must have written. Reads only; the surface must
+// have its pixels (lock it first if it must be locked).
+namespace drawtest {
+
+using Point = std::pair<int, int>;  // (x, y)
+using PointSet = std::set<Point>;
+
+PointSet PointsWithValue(const SDL_Surface* surface, Uint32 value);
+
+// The points in the rectangle [x1, x2) x [y1, y2), listed by hand-written loops.
+PointSet Rectangle(int x1, int y1, int x2, int y2);
+
+}  // namespace drawtest

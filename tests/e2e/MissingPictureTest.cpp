@@ -1,0 +1,48 @@
+#include "tests/e2e/support/BuildPaths.h"
+#include "tests/e2e/support/OutputWaits.h"
+#include "tests/e2e/support/RealWindowTest.h"
+#include "tests/e2e/support/ReferencePicture.h"
+#include "tests/e2e/support/ScreenWaits.h"
+#include "tests/e2e/support/TemporaryDirectory.h"
+
+#include <X11/keysym.h>
+
+// The game started in a folder that lacks one of its pictures: it says which, shows
+// nothing in its place, and keeps working.
+namespace e2e {
+namespace {
+
+class MissingPictureTest : public RealWindowTest {
+protected:
+    // A working directory with every picture but the one left out.
+    GameLaunch BuiltGameWithout(const std::string& picture)
+    {
+        m_folder.CopyPicturesFrom(PicturesDir(), {picture});
+        GameLaunch launch = BuiltGame();
+        launch.workingDirectory = m_folder.Path();
+        return launch;
+    }
+
+    TemporaryDirectory m_folder;
+};
+
+TEST_F(MissingPictureTest, WithoutTheIntroPictureItNamesTheFileAndStillNavigatesAndQuits)
+{
+    Start(BuiltGameWithout("intro.bmp"));
+    GameWindow& window = AwaitWindow();
+    // Said once the video mode is set, so input from here on reaches the game.
+    ASSERT_TRUE(WaitForStderrText(Game(), "intro.bmp"));
+    // Nothing is drawn in the intro's place: the cleared screen stays black.
+    ASSERT_TRUE(WaitForPicture(window, RgbImage(480, 272)));
+
+    // The menu, whose picture is there, still opens over the empty intro.
+    Input().PressKey(XK_space);
+    ASSERT_TRUE(WaitForPicture(window, LoadBmpPicture(m_folder.PathOf("menu.bmp"))));
+    Input().PressKey(XK_Escape);  // back to the intro
+    Input().PressKey(XK_Escape);  // and out
+
+    EXPECT_EQ(WaitForExit(), ExitStatus::Exited(0)) << "standard error: " << Game().Stderr();
+}
+
+}  // namespace
+}  // namespace e2e

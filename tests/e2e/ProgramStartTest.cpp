@@ -1,0 +1,52 @@
+#include "tests/e2e/support/BuildPaths.h"
+#include "tests/e2e/support/RealWindowTest.h"
+#include "tests/e2e/support/ReferencePicture.h"
+#include "tests/e2e/support/ScreenWaits.h"
+
+#include <X11/keysym.h>
+
+#include <string>
+
+// The program as a whole at start-up: what it says, the window it opens, and how it
+// fails when SDL cannot start.
+namespace e2e {
+namespace {
+
+class ProgramStartTest : public RealWindowTest {};
+
+TEST_F(ProgramStartTest, EchoesArgumentCountAndEachArgumentFirst)
+{
+    GameLaunch launch = BuiltGame();
+    launch.arguments = {"first", "second argument"};
+    Start(launch);
+    ASSERT_TRUE(WaitForPicture(AwaitWindow(), LoadBmpPicture(PicturePath("intro.bmp"))));
+    Input().PressKey(XK_Escape);
+
+    ASSERT_EQ(WaitForExit(), ExitStatus::Exited(0));
+    const std::string expected = "3\n" + launch.program + "\nfirst\nsecond argument\n";
+    EXPECT_EQ(Game().Stdout().substr(0, expected.size()), expected);
+}
+
+TEST_F(ProgramStartTest, OpensA480By272Window)
+{
+    Start(BuiltGame());
+    const std::optional<WindowGeometry> geometry = AwaitWindow().Geometry();
+
+    ASSERT_TRUE(geometry.has_value());
+    EXPECT_EQ(geometry->width, 480);
+    EXPECT_EQ(geometry->height, 272);
+}
+
+TEST_F(ProgramStartTest, UnknownVideoDriverEndsWithStatus1AndSaysWhy)
+{
+    GameLaunch launch = BuiltGame();
+    launch.environment.Set("SDL_VIDEODRIVER", "nosuchdriver");
+    Start(launch);
+
+    ASSERT_EQ(WaitForExit(), ExitStatus::Exited(1));
+    EXPECT_NE(Game().Stderr().find("Couldn't initialize SDL: "), std::string::npos)
+        << "standard error: " << Game().Stderr();
+}
+
+}  // namespace
+}  // namespace e2e

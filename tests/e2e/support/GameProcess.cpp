@@ -1,0 +1,37 @@
+#include "tests/e2e/support/GameProcess.h"
+
+#include "tests/e2e/support/BuildPaths.h"
+
+namespace e2e {
+
+GameLaunch GameLaunch::BuiltGameOn(const std::string& displayName)
+{
+    GameLaunch launch;
+    launch.program = BuiltGamePath();
+    launch.workingDirectory = PicturesDir();
+    launch.environment = Environment::OfThisProcess();
+    launch.environment.Set("DISPLAY", displayName)
+        .Set("SDL_AUDIODRIVER", "dummy")
+        .Unset("SDL_VIDEODRIVER");
+    return launch;
+}
+
+GameProcess::GameProcess(const GameLaunch& launch)
+    : m_launch(launch), m_child(RequestFor(m_launch, m_outputDir))
+{
+}
+
+SpawnRequest GameProcess::RequestFor(const GameLaunch& launch, const TemporaryDirectory& outputDir)
+{
+    SpawnRequest request;
+    request.command.push_back(launch.program);
+    request.command.insert(request.command.end(), launch.arguments.begin(),
+                           launch.arguments.end());
+    request.workingDirectory = launch.workingDirectory;
+    request.environment = launch.environment;
+    request.stdoutPath = outputDir.PathOf("stdout");
+    request.stderrPath = outputDir.PathOf("stderr");
+    return request;
+}
+
+}  // namespace e2e

@@ -1,0 +1,216 @@
+#include "tests/e2e/support/GameWindow.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+
+#include <sstream>
+#include <stdexcept>
+#include <thread>
+#include <vector>
+
+namespace e2e {
+namespace {
+
+constexpr int kGameWidth = 480;
+constexpr int kGameHeight = 272;
+
+std::vector<Window> TopLevelWindows(Display* display, Window root)
+{
+    Window rootReturn = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned count = 0;
+    std::vector<Window> windows;
+    if (XQueryTree(display, root, &rootReturn, &parent, &children, &count) != 0) {
+        windows.assign(children, children + count);
+    }
+    if (children != nullptr) {
+        XFree(children);
+    }
+    return windows;
+}
+
+// The window's _NET_WM_PID, or nothing if it has none.
+std::optional<long> ProcessOf(Display* display, Window window)
+{
+    const Atom pidAtom = XInternAtom(display, "_NET_WM_PID", False);
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    std::optional<long> pid;
+    if (XGetWindowProperty(display, window, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format,
+                           &count, &remaining, &data) == Success &&
+        type == XA_CARDINAL && format == 32 && count == 1) {
+        pid = *reinterpret_cast<long*>(data);  // format 32 comes as longs
+    }
+    if (data != nullptr) {
+        XFree(data);
+    }
+    return pid;
+}
+
+struct Candidate {
+    Window window;
+    XWindowAttributes attributes;
+    std::optional<long> pid;
+};
+
+std::vector<Candidate> Survey(XConnection& connection)
+{
+    std::vector<Candidate> candidates;
+    for (Window window : TopLevelWindows(connection.Get(), connection.Root())) {
+        Candidate candidate{window, {}, std::nullopt};
+        if (XGetWindowAttributes(connection.Get(), window, &candidate.attributes) == 0) {
+            continue;  // gone meanwhile
+        }
+        candidate.pid = ProcessOf(connection.Get(), window);
+        candidates.push_back(candidate);
+    }
+    connection.SyncWithoutErrors();  // a window may vanish between the calls
+    return candidates;
+}
+
+std::optional<Window> Choose(const std::vector<Candidate>& candidates, pid_t pid)
+{
+    std::vector<Window> unlabelledOfGameSize;
+    for (const Candidate& c : candidates) {
+        if (c.attributes.map_state != IsViewable) {
+            continue;
+        }
+        if (c.pid == pid) {
+            return c.window;
+        }
+        if (!c.pid && c.attributes.width == kGameWidth && c.attributes.height == kGameHeight) {
+            unlabelledOfGameSize.push_back(c.window);
+        }
+    }
+    if (unlabelledOfGameSize.size() == 1) {
+        return unlabelledOfGameSize.front();
+    }
+    return std::nullopt;
+}
+
+std::string Describe(const std::vector<Candidate>& candidates)
+{
+    std::ostringstream text;
+    for (const Candidate& c : candidates) {
+        text << "\n  0x" << std::hex << c.window << std::dec << " " << c.attributes.width << "x"
+             << c.attributes.height << (c.attributes.map_state == IsViewable ? " mapped" : " unmapped")
+             << " pid " << (c.pid ? std::to_string(*c.pid) : "unknown");
+    }
+    return candidates.empty() ? " none" : text.str();
+}
+
+// Turns one channel of an X pixel, selected by a colour mask of the image, into 8 bits.
+class ChannelReader {
+public:
+    explicit ChannelReader(unsigned long mask) : m_mask(mask)
+    {
+        while (mask != 0 && (mask & 1) == 0) {
+            mask >>= 1;
+            ++m_shift;
+        }
+        while ((mask & 1) != 0) {
+            mask >>= 1;
+            ++m_bits;
+        }
+    }
+
+    uint32_t operator()(unsigned long pixel) const
+    {
+        if (m_bits == 0) {
+            return 0;
+        }
+        const unsigned long value = (pixel & m_mask) >> m_shift;
+        return m_bits >= 8 ? static_cast<uint32_t>(value >> (m_bits - 8))
+                           : static_cast<uint32_t>(value * 255 / ((1ul << m_bits) - 1));
+    }
+
+private:
+    unsigned long m_mask;
+    int m_shift = 0;
+    int m_bits = 0;
+};
+
+}  // namespace
+
+GameWindow GameWindow::Await(XConnection& connection, pid_t pid, std::chrono::milliseconds timeout)
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        const std::vector<Candidate> candidates = Survey(connection);
+        if (const std::optional<Window> found = Choose(candidates, pid)) {
+            return GameWindow(connection, *found);
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            throw std::runtime_error("no mapped window of process " + std::to_string(pid) +
+                                     " appeared; top-level windows:" + Describe(candidates));
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+}
+
+std::optional<WindowGeometry> GameWindow::Geometry() const
+{
+    Display* display = m_connection->Get();
+    XWindowAttributes attributes;
+    Window child = 0;
+    WindowGeometry geometry;
+    const bool measured =
+        XGetWindowAttributes(display, m_window, &attributes) != 0 &&
+        XTranslateCoordinates(display, m_window, m_connection->Root(), 0, 0, &geometry.x,
+                              &geometry.y, &child) != 0;
+    if (!m_connection->SyncWithoutErrors() || !measured) {
+        return std::nullopt;
+    }
+    geometry.width = attributes.width;
+    geometry.height = attributes.height;
+    return geometry;
+}
+
+std::optional<RgbImage> GameWindow::Capture() const
+{
+    const std::optional<WindowGeometry> geometry = Geometry();
+    if (!geometry) {
+        return std::nullopt;
+    }
+    return CaptureArea(0, 0, geometry->width, geometry->height);
+}
+
+std::optional<RgbImage> GameWindow::CaptureArea(int x, int y, int width, int height) const
+{
+    Display* display = m_connection->Get();
+    XImage* image = XGetImage(display, m_window, x, y, static_cast<unsigned>(width),
+                              static_cast<unsigned>(height), AllPlanes, ZPixmap);
+    if (!m_connection->SyncWithoutErrors() || image == nullptr) {
+        if (image != nullptr) {
+            XDestroyImage(image);
+        }
+        return std::nullopt;  // gone, unmapped, or the area reaches outside the window
+    }
+    const ChannelReader red(image->red_mask);
+    const ChannelReader green(image->green_mask);
+    const ChannelReader blue(image->blue_mask);
+    RgbImage picture(width, height);
+    for (int row = 0; row < height; ++row) {
+        for (int column = 0; column < width; ++column) {
+            const unsigned long pixel = XGetPixel(image, column, row);
+            picture.At(column, row) = (red(pixel) << 16) | (green(pixel) << 8) | blue(pixel);
+        }
+    }
+    XDestroyImage(image);
+    return picture;
+}
+
+std::optional<uint32_t> GameWindow::PixelAt(int x, int y) const
+{
+    const std::optional<RgbImage> picture = CaptureArea(x, y, 1, 1);
+    if (!picture) {
+        return std::nullopt;
+    }
+    return picture->At(0, 0);
+}
+
+}  // namespace e2e

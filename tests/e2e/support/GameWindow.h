@@ -1,0 +1,53 @@
+#pragma once
+
+#include "tests/e2e/support/RgbImage.h"
+#include "tests/e2e/support/XConnection.h"
+
+#include <sys/types.h>
+
+#include <chrono>
+#include <optional>
+
+// The game's top-level window on the test's X server, as any other X client sees it:
+// found, measured and read back, never changed. Does not own the window (the game does)
+// and holds the connection by reference, which must outlive it.
+namespace e2e {
+
+struct WindowGeometry {
+    int x = 0;  // position of the top-left corner in root coordinates
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
+class GameWindow {
+public:
+    // Waits for the mapped top-level window of process pid. SDL 1.2 labels its window
+    // with _NET_WM_PID; a mapped window of the game's size (480x272) without that label
+    // is taken only if it is the only one. Throws std::runtime_error, listing the
+    // top-level windows there are, if none appears within the timeout.
+    static GameWindow Await(XConnection& connection, pid_t pid, std::chrono::milliseconds timeout);
+
+    Window Id() const { return m_window; }
+
+    // Where the window lies and how large it is, now; nothing if it has gone.
+    std::optional<WindowGeometry> Geometry() const;
+
+    // The window's pixels as shown on the screen (its inner windows included); nothing
+    // if the window has gone or is not viewable.
+    std::optional<RgbImage> Capture() const;
+    // The part of width x height at (x, y) of the window; nothing also if it reaches
+    // outside the window.
+    std::optional<RgbImage> CaptureArea(int x, int y, int width, int height) const;
+    std::optional<uint32_t> PixelAt(int x, int y) const;
+
+private:
+    GameWindow(XConnection& connection, Window window) : m_connection(&connection), m_window(window)
+    {
+    }
+
+    XConnection* m_connection;
+    Window m_window;
+};
+
+}  // namespace e2e

@@ -1,0 +1,41 @@
+#include "tests/e2e/support/OutputWaits.h"
+
+#include "tests/e2e/support/WaitUntil.h"
+
+namespace e2e {
+namespace {
+
+template <typename Read>
+testing::AssertionResult WaitForText(Read read, const char* streamName, const std::string& text,
+                                     std::chrono::milliseconds timeout)
+{
+    std::string written;
+    const bool found = WaitUntil(
+        [&] {
+            written = read();
+            return written.find(text) != std::string::npos;
+        },
+        timeout);
+    if (found) {
+        return testing::AssertionSuccess();
+    }
+    return testing::AssertionFailure() << "\"" << text << "\" did not appear on " << streamName
+                                       << " within " << timeout.count() << " ms; it holds:\n"
+                                       << written;
+}
+
+}  // namespace
+
+testing::AssertionResult WaitForStdoutText(const GameProcess& game, const std::string& text,
+                                           std::chrono::milliseconds timeout)
+{
+    return WaitForText([&] { return game.Stdout(); }, "standard output", text, timeout);
+}
+
+testing::AssertionResult WaitForStderrText(const GameProcess& game, const std::string& text,
+                                           std::chrono::milliseconds timeout)
+{
+    return WaitForText([&] { return game.Stderr(); }, "standard error", text, timeout);
+}
+
+}  // namespace e2e

@@ -1,0 +1,42 @@
+#include "tests/e2e/support/RealWindowTest.h"
+
+#include <stdexcept>
+
+namespace e2e {
+
+RealWindowTest::RealWindowTest() : m_connection(m_display.Name()) {}
+
+GameProcess& RealWindowTest::Start(const GameLaunch& launch)
+{
+    if (m_game) {
+        throw std::logic_error("RealWindowTest: the game was already started");
+    }
+    m_game = std::make_unique<GameProcess>(launch);
+    return *m_game;
+}
+
+GameProcess& RealWindowTest::Game()
+{
+    if (!m_game) {
+        throw std::logic_error("RealWindowTest: the game has not been started");
+    }
+    return *m_game;
+}
+
+GameWindow& RealWindowTest::AwaitWindow()
+{
+    if (!m_window) {
+        m_window = GameWindow::Await(m_connection, Game().Pid(), kWindowTimeout);
+    }
+    return *m_window;
+}
+
+WindowInput& RealWindowTest::Input()
+{
+    if (!m_input) {
+        m_input.emplace(m_connection, AwaitWindow());
+    }
+    return *m_input;
+}
+
+}  // namespace e2e

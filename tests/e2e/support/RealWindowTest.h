@@ -1,0 +1,56 @@
+#pragma once
+
+#include "tests/e2e/support/GameProcess.h"
+#include "tests/e2e/support/GameWindow.h"
+#include "tests/e2e/support/WindowInput.h"
+#include "tests/e2e/support/XConnection.h"
+#include "tests/e2e/support/XvfbDisplay.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <memory>
+#include <optional>
+
+// A test fixture with a private X server for each test and at most one game on it.
+// The fixture owns the server, the test's connection to it, the game process and the
+// handles on the game's window; they go in the reverse order at the end of the test.
+namespace e2e {
+
+// Limits that only a fault reaches; the waits themselves end as soon as they can.
+constexpr auto kWindowTimeout = std::chrono::seconds(10);
+constexpr auto kExitTimeout = std::chrono::seconds(10);
+
+class RealWindowTest : public testing::Test {
+protected:
+    RealWindowTest();
+
+    // How the built game is started on this test's display; change it and hand it to Start.
+    GameLaunch BuiltGame() const { return GameLaunch::BuiltGameOn(m_display.Name()); }
+
+    // Starts the game; one per test.
+    GameProcess& Start(const GameLaunch& launch);
+    GameProcess& Game();
+
+    // Waits for the game's window to be mapped, then makes it the target of Input().
+    GameWindow& AwaitWindow();
+    WindowInput& Input();
+
+    // The exit status, or nothing if the game is still running after the timeout.
+    std::optional<ExitStatus> WaitForExit(std::chrono::milliseconds timeout = kExitTimeout)
+    {
+        return Game().WaitForExit(timeout);
+    }
+
+    const XvfbDisplay& Xvfb() const { return m_display; }
+    XConnection& Connection() { return m_connection; }
+
+private:
+    XvfbDisplay m_display;
+    XConnection m_connection;
+    std::unique_ptr<GameProcess> m_game;
+    std::optional<GameWindow> m_window;
+    std::optional<WindowInput> m_input;
+};
+
+}  // namespace e2e

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// A picture as plain 0xRRGGBB values, row by row: what was read from the window, or
+// what a picture file holds. A value; comparing two of them needs no SDL and no X.
+namespace e2e {
+
+struct RgbImage {
+    int width = 0;
+    int height = 0;
+    std::vector<uint32_t> pixels;  // width * height values, top row first
+
+    RgbImage() = default;
+    RgbImage(int w, int h) : width(w), height(h), pixels(static_cast<size_t>(w) * h, 0) {}
+
+    uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+    uint32_t& At(int x, int y) { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+
+// "0x12ab34".
+std::string RgbText(uint32_t rgb);
+
+// Success if every pixel of picture equals the pixel of screen at the same place,
+// the picture lying at screen's top-left corner. The picture must fit on the screen.
+// On failure: how many pixels differ, and the first few of them.
+testing::AssertionResult ShowsPictureAtTopLeft(const RgbImage& screen, const RgbImage& picture);
+
+}  // namespace e2e

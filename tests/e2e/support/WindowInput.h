@@ -1,0 +1,52 @@
+#pragma once
+
+#include "tests/e2e/support/GameWindow.h"
+#include "tests/e2e/support/XConnection.h"
+
+#include <X11/X.h>
+
+#include <chrono>
+
+// Real input for the game's window: pointer and keys go through the XTEST extension, so
+// they reach the game exactly as a user's would, through the X server; the close request
+// is the message a window manager sends. Every call returns once the server has handled it.
+// Holds the connection by reference (it must outlive this) and a copy of the window.
+//
+// Send input only once the game shows its first frame (or has written something it writes
+// after setting its video mode): a key that arrives while SDL 1.2 is still setting the mode
+// is lost now and then, as it would never be from a person.
+namespace e2e {
+
+class WindowInput {
+public:
+    static constexpr auto kKeyGap = std::chrono::milliseconds(20);
+
+    // Throws std::runtime_error if the server lacks XTEST. Gives the window the keyboard
+    // focus, as a window manager would for a new window (there is none on Xvfb).
+    WindowInput(XConnection& connection, const GameWindow& window);
+
+    // Moves the pointer to (x, y) in the window's coordinates.
+    void MoveTo(int x, int y);
+    // Presses and releases a pointer button (1 left, 3 right, 4 and 5 the wheel) where
+    // the pointer is.
+    void Click(unsigned button = Button1);
+    void ClickAt(int x, int y, unsigned button = Button1);
+
+    // Presses and releases the key of a keysym (XK_space, XK_Escape, XK_i...). Keys
+    // follow one another at least kKeyGap apart: SDL 1.2 takes a release that is followed
+    // within a millisecond or two by a press of the same key for auto-repeat and drops
+    // both, so two quick presses of Escape would arrive as one.
+    void PressKey(KeySym key);
+
+    // WM_DELETE_WINDOW in a WM_PROTOCOLS client message: the window manager's "close".
+    void RequestClose();
+
+private:
+    void Focus();
+
+    XConnection* m_connection;
+    GameWindow m_window;
+    std::chrono::steady_clock::time_point m_lastKeyRelease;
+};
+
+}  // namespace e2e

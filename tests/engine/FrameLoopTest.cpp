@@ -1,0 +1,86 @@
+#include "engine/CGameEngine.h"
+#include "engine/FrameLoop.h"
+#include "tests/engine/RecordingState.h"
+
+#include <gtest/gtest.h>
+
+using Log = std::vector<std::string>;
+
+namespace {
+
+// The frame loop needs a running engine, so these start SDL on the dummy video driver.
+class FrameLoop : public testing::Test {
+protected:
+    void SetUp() override { engine.Init("test", 480, 272, 32, false); }
+    void TearDown() override { engine.Cleanup(); }
+
+    Log log;
+    RecordingState a{"A", log};
+    RecordingState b{"B", log};
+    CGameEngine engine;
+};
+
+TEST_F(FrameLoop, InitGivesARunningEngineWithA480By272Window)
+{
+    ASSERT_NE(engine.m_screen, nullptr);
+    EXPECT_TRUE(engine.Running());
+    EXPECT_EQ(engine.m_screen->w, 480);
+    EXPECT_EQ(engine.m_screen->h, 272);
+    EXPECT_EQ(engine.m_screen->format->BitsPerPixel, 32);
+    EXPECT_FALSE(engine.m_screen->flags & SDL_FULLSCREEN);
+}
+
+TEST_F(FrameLoop, AQuitWhileHandlingEventsStillUpdatesAndDrawsThatFrame)
+{
+    engine.PushState(&a);
+    a.onNextEvents = [](CGameEngine* game) { game->Quit(); };
+    log.clear();
+
+    RunFrameLoop(engine);
+    EXPECT_FALSE(engine.Running());
+    EXPECT_EQ(log, (Log{"A.HandleEvents", "A.Update", "A.Draw"}));
+}
+
+TEST_F(FrameLoop, AStatePushedWhileHandlingEventsUpdatesAndDrawsInTheSameFrame)
+{
+    engine.PushState(&a);
+    a.onNextEvents = [this](CGameEngine* game) { game->PushState(&b); };
+    log.clear();
+
+    RunFrame(engine);
+    EXPECT_EQ(log, (Log{"A.HandleEvents", "A.Pause", "B.Init", "B.Update", "B.Draw"}));
+}
+
+TEST_F(FrameLoop, AStatePoppedWhileHandlingEventsHandsTheFrameToTheOneBelow)
+{
+    engine.PushState(&a);
+    engine.PushState(&b);
+    b.onNextEvents = [](CGameEngine* game) { game->PopState(); };
+    log.clear();
+
+    RunFrame(engine);
+    EXPECT_EQ(log, (Log{"B.HandleEvents", "B.Cleanup", "A.Resume", "A.Update", "A.Draw"}));
+}
+
+TEST_F(FrameLoop, StopsWhenTheLastStateIsGoneRatherThanSpinning)
+{
+    engine.PushState(&a);
+    a.onNextEvents = [](CGameEngine* game) { game->PopState(); };
+
+    RunFrameLoop(engine);
+    EXPECT_TRUE(engine.Running()) << "nobody asked to quit";
+    EXPECT_EQ(engine.Top(), nullptr);
+}
+
+TEST(EngineInit, ASystemThatCannotStartSdlEndsWithStatusOneAndSaysWhy)
+{
+    EXPECT_EXIT(
+        {
+            setenv("SDL_VIDEODRIVER", "no-such-driver", 1);
+            CGameEngine engine;
+            engine.Init("test", 480, 272, 32, false);
+        },
+        testing::ExitedWithCode(1), "^Couldn't initialize SDL: ");
+}
+
+}  // namespace

@@ -1,0 +1,183 @@
+#include "tests/states/PlayScreenFixture.h"
+
+#include "states/CItemState.h"
+
+#include <cstring>
+
+using namespace sdltest;
+
+namespace {
+
+TEST_F(PlayScreen, FirstClickPlacesACircleAndTheComputerAnswersInTheSameFrame)
+{
+    EXPECT_EQ(Click(100, 40), "click : 100, 40, 1\n");
+    EXPECT_EQ(t.cells[1][0], morvane::kHuman);
+    EXPECT_EQ(Count(morvane::kHuman), 1);
+    EXPECT_EQ(Count(morvane::kComputer), 1) << "the computer answers at once";
+    EXPECT_TRUE(play().HumanToMove());
+    EXPECT_EQ(play().CursorShown(), Cursor::Cross) << "chosen before the computer moved";
+
+    PushMouseMotion(10, 10);
+    RunFrame(engine);
+    EXPECT_EQ(play().CursorShown(), Cursor::Circle);
+}
+
+TEST_F(PlayScreen, AClickOnAnOccupiedCellIsPrintedAndChangesNothing)
+{
+    const char* const rows[3] = {"O..", "X..", "..."};
+    SetBoard(rows);
+    EXPECT_EQ(Click(10, 100), "click : 10, 100, 1\n");
+    EXPECT_EQ(Count(morvane::kHuman), 1);
+    EXPECT_EQ(Count(morvane::kComputer), 1) << "the computer does not move";
+    EXPECT_EQ(t.cells[0][1], morvane::kComputer);
+}
+
+TEST_F(PlayScreen, ClicksRightOfOrBelowTheBoardTouchNoCell)
+{
+    // (100, 300) would reach cells[2][0] through the array's storage, (300, 10) cells[3][0] past it.
+    const Uint16 clicks[][2] = {{270, 0}, {300, 10}, {479, 271}, {100, 300}, {0, 270}, {269, 270},
+                                {65535, 65535}};
+    for (const auto& click : clicks) {
+        const std::string printed = Click(click[0], click[1]);
+        EXPECT_EQ(printed, "click : " + std::to_string(click[0]) + ", " + std::to_string(click[1]) + ", 1\n");
+        EXPECT_EQ(Count(morvane::kEmpty), 9) << click[0] << ", " << click[1];
+    }
+    EXPECT_TRUE(play().HumanToMove());
+}
+
+TEST_F(PlayScreen, TheHumansWinningClickShowsTheWinPictureAtOnceAndFreezesTheBoard)
+{
+    const char* const rows[3] = {"OX.", "O.X", "..."};
+    SetBoard(rows);
+    Click(10, 200);
+    EXPECT_EQ(t.setgame(), morvane::kHuman);
+    EXPECT_EQ(play().CursorShown(), Cursor::Win);
+    EXPECT_EQ(Count(morvane::kComputer), 2) << "no answer after the end";
+
+    Click(200, 200);
+    EXPECT_EQ(t.cells[2][2], morvane::kEmpty) << "clicks after the end change nothing";
+    EXPECT_EQ(play().CursorShown(), Cursor::Win);
+}
+
+TEST_F(PlayScreen, TheComputersWinShowsTheLossPictureFromTheNextEventOn)
+{
+    // Both cells left after the human's click at (100, 200) complete a line of crosses.
+    const char* const rows[3] = {".XX", "OOX", "O.."};
+    SetBoard(rows);
+    Click(100, 200);
+    EXPECT_EQ(t.cells[1][2], morvane::kHuman);
+    EXPECT_EQ(t.setgame(), morvane::kComputer);
+    EXPECT_EQ(play().CursorShown(), Cursor::Cross) << "the cursor was chosen before the computer won";
+
+    PushMouseMotion(50, 50);
+    RunFrame(engine);
+    EXPECT_EQ(play().CursorShown(), Cursor::Loss);
+}
+
+TEST_F(PlayScreen, TheHumansNinthCellEndsADrawnGame)
+{
+    const char* const rows[3] = {"OXO", "OXX", "XO."};
+    SetBoard(rows);
+    Click(200, 200);
+    EXPECT_EQ(t.setgame(), morvane::kDraw);
+    EXPECT_EQ(play().CursorShown(), Cursor::Draw);
+}
+
+TEST_F(PlayScreen, AFrameWithoutAnEventChangesNothing)
+{
+    Click(100, 40);
+    int before[3][3];
+    std::memcpy(before, t.cells, sizeof before);
+    const Cursor cursor = play().CursorShown();
+
+    RunFrame(engine);
+    EXPECT_EQ(std::memcmp(before, t.cells, sizeof before), 0);
+    EXPECT_EQ(play().CursorShown(), cursor);
+}
+
+TEST_F(PlayScreen, TheWheelResizesTheDrawingWithinItsLimitsAndClicksKeepTheirCells)
+{
+    ASSERT_EQ(play().Radius(), 45) << "half the empty cell's 90 pixels";
+    PushMouseButtonDown(5, 0, 0);
+    RunFrame(engine);
+    EXPECT_EQ(play().Radius(), 45) << "272 / 6 is the largest";
+
+    for (int i = 0; i < 50; ++i) {
+        PushMouseButtonDown(4, 0, 0);
+        RunFrame(engine);
+    }
+    EXPECT_EQ(play().Radius(), 0);
+    PushMouseButtonDown(5, 0, 0);
+    RunFrame(engine);
+    EXPECT_EQ(play().Radius(), 1);
+
+    EXPECT_EQ(Click(100, 40), "click : 100, 40, 1\n");
+    EXPECT_EQ(t.cells[1][0], morvane::kHuman) << "clicks map to 90-pixel cells at any radius";
+    EXPECT_EQ(Count(morvane::kEmpty), 7);
+}
+
+TEST_F(PlayScreen, EscapeGoesBackToTheMenuWithTheBoardResetAndSpaceStartsAfresh)
+{
+    const char* const rows[3] = {"OX.", "O.X", "..."};
+    SetBoard(rows);
+    Click(10, 200);  // the human wins; the turn stays with the computer
+    ASSERT_FALSE(play().HumanToMove());
+
+    PushKeyDown(SDLK_ESCAPE);
+    RunFrame(engine);
+    EXPECT_EQ(engine.Top(), CMenuState::Instance());
+    EXPECT_EQ(Count(morvane::kEmpty), 9);
+    EXPECT_TRUE(play().HumanToMove());
+
+    PushKeyDown(SDLK_SPACE);
+    RunFrame(engine);
+    EXPECT_EQ(engine.Top(), CPlayState::Instance());
+    EXPECT_EQ(play().CursorShown(), Cursor::Circle);
+    DrainEvents();
+    Click(10, 10);
+    EXPECT_EQ(t.cells[0][0], morvane::kHuman);
+}
+
+TEST_F(PlayScreen, JoystickButtonEightLeavesTheBoardAndCloseQuits)
+{
+    PushJoyButtonDown(9);
+    RunFrame(engine);
+    EXPECT_EQ(engine.Top(), CPlayState::Instance()) << "button 9 means nothing on the board";
+
+    PushJoyButtonDown(8);
+    RunFrame(engine);
+    EXPECT_EQ(engine.Top(), CMenuState::Instance());
+
+    PushKeyDown(SDLK_SPACE);
+    RunFrame(engine);
+    PushQuit();
+    RunFrame(engine);
+    EXPECT_FALSE(engine.Running());
+}
+
+TEST_F(PlayScreen, TheControlsPageComesAndGoesWithoutTouchingTheGame)
+{
+    Click(100, 40);
+    int before[3][3];
+    std::memcpy(before, t.cells, sizeof before);
+    PushMouseMotion(123, 77);
+    RunFrame(engine);
+    EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), 0) << "the sprite is the cursor";
+
+    PushKeyDown(SDLK_i);
+    RunFrame(engine);
+    EXPECT_EQ(engine.Top(), CItemState::Instance());
+    PushKeyDown(SDLK_ESCAPE);
+    RunFrame(engine);
+
+    EXPECT_EQ(engine.Top(), CPlayState::Instance());
+    EXPECT_EQ(std::memcmp(before, t.cells, sizeof before), 0);
+    EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), 1) << "the system cursor shows again after the page";
+    int x = 0, y = 0;
+    SDL_PumpEvents();
+    SDL_GetMouseState(&x, &y);
+    EXPECT_EQ(x, 123);
+    EXPECT_EQ(y, 77) << "the mouse is back where it was";
+}
+
+}  // namespace

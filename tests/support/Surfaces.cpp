@@ -1,0 +1,61 @@
+#include "tests/support/Surfaces.h"
+
+#include <cstring>
+
+namespace sdltest {
+
+SDL_Surface* MakeSurface(int w, int h, int bytesPerPixel)
+{
+    switch (bytesPerPixel) {
+    case 1: {
+        // SDL starts an 8-bit surface with an all-black palette, where every colour maps to
+        // index 0: give it a 3-3-2 palette so that distinct colours stay distinct.
+        SDL_Surface* surface = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 8, 0, 0, 0, 0);
+        if (surface != nullptr) {
+            SDL_Color colours[256];
+            for (int i = 0; i < 256; ++i)
+                colours[i] = {Uint8((i >> 5) * 255 / 7), Uint8(((i >> 2) & 7) * 255 / 7), Uint8((i & 3) * 255 / 3), 0};
+            SDL_SetColors(surface, colours, 0, 256);
+        }
+        return surface;
+    }
+    case 2:
+        return SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 16, 0xF800, 0x07E0, 0x001F, 0);
+    case 3:
+        return SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 24, 0xFF0000, 0x00FF00, 0x0000FF, 0);
+    default:
+        return SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0xFF0000, 0x00FF00, 0x0000FF, 0);
+    }
+}
+
+Uint32 PixelAt(const SDL_Surface* surface, int x, int y)
+{
+    const auto* row = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch;
+    switch (surface->format->BytesPerPixel) {
+    case 1:
+        return row[x];
+    case 2: {
+        Uint16 value;
+        std::memcpy(&value, row + 2 * x, sizeof value);
+        return value;
+    }
+    case 3: {
+        const Uint8* p = row + 3 * x;
+        return p[0] | (p[1] << 8) | (p[2] << 16);
+    }
+    default: {
+        Uint32 value;
+        std::memcpy(&value, row + 4 * x, sizeof value);
+        return value;
+    }
+    }
+}
+
+Uint32 RgbAt(const SDL_Surface* surface, int x, int y)
+{
+    Uint8 r, g, b;
+    SDL_GetRGB(PixelAt(surface, x, y), surface->format, &r, &g, &b);
+    return (Uint32(r) << 16) | (Uint32(g) << 8) | b;
+}
+
+}  // namespace sdltest
