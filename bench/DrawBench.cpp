@@ -7,6 +7,8 @@
 #include <SDL.h>
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -94,6 +96,12 @@ BENCHMARK(BM_DrawCircle)->Arg(0)->Arg(1);
 // Keeps each run's time per iteration beside the usual console output.
 class RecordingReporter : public benchmark::ConsoleReporter {
 public:
+    // Coloured only on a terminal, so that a saved run reads as plain text.
+    RecordingReporter()
+        : ConsoleReporter(isatty(fileno(stdout)) ? OO_Defaults : OO_Tabular)
+    {
+    }
+
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);

@@ -60,6 +60,10 @@ SDL_Event ReadScreenEvent(ByteReader& in)
     default: {
         SDL_Event event{};
         event.type = static_cast<Uint8>(in.Byte() % SDL_NUMEVENTS);
+        // SDL copies a window-manager event's message through its pointer as it queues
+        // it: one without a message is SDL's fault to take, not the game's.
+        if (event.type == SDL_SYSWMEVENT)
+            event.type = SDL_NOEVENT;
         return event;
     }
     }

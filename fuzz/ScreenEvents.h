@@ -12,7 +12,8 @@
 //   6 mouse button down (button: 1 byte, x, y: 2 bytes each)
 //   7 mouse button up (button, x, y)   8 joystick button down (button: 1 byte)
 //   9 joystick button up (button)      10 window close
-//   11 an event of any type (1 byte) with every field zero
+//   11 an event of any type (1 byte) with every field zero, but no window-manager event,
+//      which SDL cannot queue without a message
 //
 // Buttons and coordinates take any value their fields can hold: the wheel is buttons 4
 // and 5, and clicks far off the board are as welcome as clicks on it.

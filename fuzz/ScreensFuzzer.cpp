@@ -32,8 +32,9 @@
 
 namespace {
 
-// Bounds the work of one input: about a hundred frames and a few engine starts at most.
-constexpr int kMaxSteps = 48;
+// Bounds the work of one input: some sixty frames at most, enough for a whole game and
+// the way there and back, and short enough for tens of runs a second under the sanitizers.
+constexpr int kMaxSteps = 32;
 constexpr int kMaxFramesPerStep = 2;
 // Frames run at the end of the input to take what is still queued.
 constexpr int kMaxSettlingFrames = 64;

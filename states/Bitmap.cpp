@@ -11,6 +11,30 @@ SDL_Surface* LoadBitmap(const char* file)
     return picture;
 }
 
+SDL_Surface* ToScreenFormat(SDL_Surface* picture)
+{
+    if (picture == nullptr || SDL_GetVideoSurface() == nullptr) {
+        return picture;
+    }
+    SDL_Surface* converted = SDL_DisplayFormat(picture);
+    if (converted == nullptr) {
+        return picture;
+    }
+    SDL_FreeSurface(picture);
+    return converted;
+}
+
+SDL_Surface* LoadPicture(const char* file)
+{
+    return ToScreenFormat(LoadBitmap(file));
+}
+
+void FreeBitmap(SDL_Surface*& picture)
+{
+    SDL_FreeSurface(picture);
+    picture = nullptr;
+}
+
 void BlitBitmap(SDL_Surface* picture, SDL_Surface* screen, int x, int y)
 {
     if (picture == nullptr || screen == nullptr) {
@@ -20,4 +44,10 @@ void BlitBitmap(SDL_Surface* picture, SDL_Surface* screen, int x, int y)
     destination.x = static_cast<Sint16>(x);
     destination.y = static_cast<Sint16>(y);
     SDL_BlitSurface(picture, nullptr, screen, &destination);
+}
+
+void ShowPicture(SDL_Surface* picture, SDL_Surface* screen)
+{
+    BlitBitmap(picture, screen, 0, 0);
+    SDL_Flip(screen);
 }

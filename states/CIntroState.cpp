@@ -9,13 +9,12 @@ CIntroState CIntroState::m_IntroState;
 
 void CIntroState::Init()
 {
-    m_background = LoadBitmap("intro.bmp");
+    m_background = LoadPicture("intro.bmp");
 }
 
 void CIntroState::Cleanup()
 {
-    SDL_FreeSurface(m_background);
-    m_background = nullptr;
+    FreeBitmap(m_background);
 }
 
 void CIntroState::HandleEvents(CGameEngine* game)
@@ -38,7 +37,5 @@ void CIntroState::HandleEvents(CGameEngine* game)
 
 void CIntroState::Draw(CGameEngine* game)
 {
-    // Not cleared first: a smaller picture leaves the rest of the last frame showing.
-    BlitBitmap(m_background, game->m_screen, 0, 0);
-    SDL_Flip(game->m_screen);
+    ShowPicture(m_background, game->m_screen);
 }

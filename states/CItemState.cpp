@@ -8,13 +8,12 @@ CItemState CItemState::m_ItemState;
 
 void CItemState::Init()
 {
-    m_background = LoadBitmap("item.bmp");
+    m_background = LoadPicture("item.bmp");
 }
 
 void CItemState::Cleanup()
 {
-    SDL_FreeSurface(m_background);
-    m_background = nullptr;
+    FreeBitmap(m_background);
 }
 
 void CItemState::HandleEvents(CGameEngine* game)
@@ -37,6 +36,5 @@ void CItemState::HandleEvents(CGameEngine* game)
 
 void CItemState::Draw(CGameEngine* game)
 {
-    BlitBitmap(m_background, game->m_screen, 0, 0);
-    SDL_Flip(game->m_screen);
+    ShowPicture(m_background, game->m_screen);
 }

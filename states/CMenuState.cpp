@@ -9,13 +9,12 @@ CMenuState CMenuState::m_MenuState;
 
 void CMenuState::Init()
 {
-    m_background = LoadBitmap("menu.bmp");
+    m_background = LoadPicture("menu.bmp");
 }
 
 void CMenuState::Cleanup()
 {
-    SDL_FreeSurface(m_background);
-    m_background = nullptr;
+    FreeBitmap(m_background);
 }
 
 void CMenuState::HandleEvents(CGameEngine* game)
@@ -39,6 +38,5 @@ void CMenuState::HandleEvents(CGameEngine* game)
 
 void CMenuState::Draw(CGameEngine* game)
 {
-    BlitBitmap(m_background, game->m_screen, 0, 0);
-    SDL_Flip(game->m_screen);
+    ShowPicture(m_background, game->m_screen);
 }

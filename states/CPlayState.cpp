@@ -65,6 +65,13 @@ void CPlayState::Init()
     m_turn = true;
     DrawCircleSprite(m_oSprite, m_radius);
     DrawCrossSprite(m_xSprite, m_radius);
+    // Only now, once the circle has been shifted by the picture's own pixel size: from
+    // here on the sprites are blitted every frame, and copies in the screen's format
+    // blit without conversion.
+    for (SDL_Surface** sprite : {&m_oSprite, &m_xSprite, &m_winSprite, &m_loseSprite,
+                                 &m_emptySprite, &m_drawSprite}) {
+        *sprite = ToScreenFormat(*sprite);
+    }
     m_cursor = &m_oSprite;
 
     SDL_Surface* screen = SDL_GetVideoSurface();
@@ -83,8 +90,7 @@ void CPlayState::Cleanup()
 {
     for (SDL_Surface** sprite : {&m_oSprite, &m_xSprite, &m_winSprite, &m_loseSprite,
                                  &m_drawSprite, &m_emptySprite}) {
-        SDL_FreeSurface(*sprite);
-        *sprite = nullptr;
+        FreeBitmap(*sprite);
     }
     m_turn = true;
     t.reset();

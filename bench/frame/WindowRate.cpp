@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 
 namespace {
 
@@ -24,20 +25,38 @@ void PushKey(SDLKey key)
     SDL_PushEvent(&event);
 }
 
+// Frames run and the time they took, wall clock and this process's CPU.
+struct Tally {
+    long frames = 0;
+    double seconds = 0;
+    double cpuSeconds = 0;
+};
+
 template <class Frame>
-double FramesPerSecond(double seconds, Frame&& frame)
+void RunFor(double seconds, Tally& tally, Frame&& frame)
 {
     const Clock::time_point start = Clock::now();
+    const std::clock_t cpuStart = std::clock();
     const auto limit = std::chrono::duration<double>(seconds);
-    long frames = 0;
     Clock::duration elapsed{};
     do {
         frame();
-        ++frames;
+        ++tally.frames;
         elapsed = Clock::now() - start;
     } while (elapsed < limit);
-    return frames / std::chrono::duration<double>(elapsed).count();
+    tally.seconds += std::chrono::duration<double>(elapsed).count();
+    tally.cpuSeconds += static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
 }
+
+void Print(const char* what, const Tally& tally)
+{
+    std::printf("  %-18s %7.0f frames/s   %6.1f us of CPU per frame\n", what,
+                tally.frames / tally.seconds, 1e6 * tally.cpuSeconds / tally.frames);
+}
+
+// The two are timed in alternating slices, so that a change in the machine's load
+// between them does not fall on one alone.
+constexpr int kSlices = 6;
 
 }  // namespace
 
@@ -65,14 +84,20 @@ int MeasureWindowFrameRate(double seconds)
     std::printf("Real window (%s driver, %dx%d at %d bits), idle on the empty board, %.1f s each:\n",
                 driver, screen->w, screen->h, screen->format->BitsPerPixel, seconds);
 
-    const double game = FramesPerSecond(seconds, [&] { RunFrame(engine); });
-    std::printf("  game frame        %8.0f frames/s\n", game);
+    Tally game;
+    Tally sdl;
     {
         const SdlPicture picture(Scene::PlayEmpty, engine.m_screen);
-        const double sdl = FramesPerSecond(seconds, [&] { picture.Draw(); });
-        std::printf("  SDL-drawn picture %8.0f frames/s   (game/SDL frame time ratio %.2f)\n", sdl,
-                    sdl / game);
+        for (int slice = 0; slice < kSlices; ++slice) {
+            RunFor(seconds / kSlices, game, [&] { RunFrame(engine); });
+            RunFor(seconds / kSlices, sdl, [&] { picture.Draw(); });
+        }
     }
+    Print("game frame", game);
+    Print("SDL-drawn picture", sdl);
+    std::printf("  game over SDL-drawn: %.2f in frame time, %.2f in CPU per frame\n",
+                (game.seconds / game.frames) / (sdl.seconds / sdl.frames),
+                (game.cpuSeconds / game.frames) / (sdl.cpuSeconds / sdl.frames));
     engine.Cleanup();
     return 0;
 }

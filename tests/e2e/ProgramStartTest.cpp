@@ -22,7 +22,7 @@ TEST_F(ProgramStartTest, EchoesArgumentCountAndEachArgumentFirst)
     ASSERT_TRUE(WaitForPicture(AwaitWindow(), LoadBmpPicture(PicturePath("intro.bmp"))));
     Input().PressKey(XK_Escape);
 
-    ASSERT_EQ(WaitForExit(), ExitStatus::Exited(0));
+    ASSERT_TRUE(GameEndsWith(ExitStatus::Exited(0)));
     const std::string expected = "3\n" + launch.program + "\nfirst\nsecond argument\n";
     EXPECT_EQ(Game().Stdout().substr(0, expected.size()), expected);
 }
@@ -43,7 +43,7 @@ TEST_F(ProgramStartTest, UnknownVideoDriverEndsWithStatus1AndSaysWhy)
     launch.environment.Set("SDL_VIDEODRIVER", "nosuchdriver");
     Start(launch);
 
-    ASSERT_EQ(WaitForExit(), ExitStatus::Exited(1));
+    ASSERT_TRUE(GameEndsWith(ExitStatus::Exited(1)));
     EXPECT_NE(Game().Stderr().find("Couldn't initialize SDL: "), std::string::npos)
         << "standard error: " << Game().Stderr();
 }

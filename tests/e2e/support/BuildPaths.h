@@ -11,6 +11,9 @@ inline std::string BuiltGamePath() { return NOUGHTS_E2E_GAME_PATH; }
 // The folder holding the built game's pictures; the game's default working directory.
 inline std::string PicturesDir() { return NOUGHTS_E2E_PICTURES_DIR; }
 
+// LeakSanitizer's list of the leaks of Xlib that a sanitized game must not be blamed for.
+inline std::string LeakSuppressionsPath() { return NOUGHTS_E2E_LEAK_SUPPRESSIONS; }
+
 inline std::string PicturePath(const std::string& name) { return PicturesDir() + "/" + name; }
 
 }  // namespace e2e

@@ -22,8 +22,9 @@ struct GameLaunch {
     Environment environment;
 
     // The built game in the build folder beside its pictures, on the given X display,
-    // without sound and without a chosen SDL video driver (so SDL takes X11). Whatever
-    // else the test process's environment holds is passed on.
+    // without sound and without a chosen SDL video driver (so SDL takes X11), with Xlib's
+    // own leaks excused under LeakSanitizer. Whatever else the test process's environment
+    // holds is passed on.
     static GameLaunch BuiltGameOn(const std::string& displayName);
 };
 

@@ -31,6 +31,22 @@ GameWindow& RealWindowTest::AwaitWindow()
     return *m_window;
 }
 
+testing::AssertionResult RealWindowTest::GameEndsWith(ExitStatus expected,
+                                                      std::chrono::milliseconds timeout)
+{
+    const std::optional<ExitStatus> status = Game().WaitForExit(timeout);
+    if (status == expected) {
+        return testing::AssertionSuccess();
+    }
+    testing::AssertionResult failure = testing::AssertionFailure();
+    if (status) {
+        failure << "the game ended with " << *status << ", wanted " << expected;
+    } else {
+        failure << "the game still runs after " << timeout.count() << " ms, wanted " << expected;
+    }
+    return failure << "; standard error:\n" << Game().Stderr();
+}
+
 WindowInput& RealWindowTest::Input()
 {
     if (!m_input) {

@@ -36,11 +36,10 @@ protected:
     GameWindow& AwaitWindow();
     WindowInput& Input();
 
-    // The exit status, or nothing if the game is still running after the timeout.
-    std::optional<ExitStatus> WaitForExit(std::chrono::milliseconds timeout = kExitTimeout)
-    {
-        return Game().WaitForExit(timeout);
-    }
+    // Waits for the game to end; success if it ended with the expected status. The
+    // failure message shows the game's standard error.
+    testing::AssertionResult GameEndsWith(ExitStatus expected,
+                                          std::chrono::milliseconds timeout = kExitTimeout);
 
     const XvfbDisplay& Xvfb() const { return m_display; }
     XConnection& Connection() { return m_connection; }
