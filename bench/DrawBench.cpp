@@ -79,6 +79,17 @@ void BM_DrawLine_diagonal(benchmark::State& state)
     Run(state, SizeOf(state), [](SDL_Surface* s) { DrawLine(s, 0, 0, s->w, s->h, 255, 255, 255); });
 }
 
+// The board's lines and the cells' frames run along a row or a column.
+void BM_DrawLine_row(benchmark::State& state)
+{
+    Run(state, SizeOf(state), [](SDL_Surface* s) { DrawLine(s, 0, s->h / 2, s->w, s->h / 2, 255, 255, 255); });
+}
+
+void BM_DrawLine_column(benchmark::State& state)
+{
+    Run(state, SizeOf(state), [](SDL_Surface* s) { DrawLine(s, s->w / 2, 0, s->w / 2, s->h, 255, 255, 255); });
+}
+
 void BM_DrawCircle(benchmark::State& state)
 {
     Run(state, SizeOf(state), [](SDL_Surface* s) { DrawCircle(s, s->w / 2, s->h / 2, s->h / 2, 255, 255, 255); });
@@ -91,9 +102,11 @@ BENCHMARK(BM_ClearScr_grey)->Arg(0)->Arg(1);
 BENCHMARK(BM_ClearScr_black)->Arg(0)->Arg(1);
 BENCHMARK(BM_DrawFillRect_board)->Arg(0)->Arg(1);
 BENCHMARK(BM_DrawLine_diagonal)->Arg(0)->Arg(1);
+BENCHMARK(BM_DrawLine_row)->Arg(0)->Arg(1);
+BENCHMARK(BM_DrawLine_column)->Arg(0)->Arg(1);
 BENCHMARK(BM_DrawCircle)->Arg(0)->Arg(1);
 
-// Keeps each run's time per iteration beside the usual console output.
+// Keeps each run's time per iteration (the median if repeated) beside the usual console output.
 class RecordingReporter : public benchmark::ConsoleReporter {
 public:
     // Coloured only on a terminal, so that a saved run reads as plain text.
@@ -105,9 +118,11 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                times[run.benchmark_name()] = run.GetAdjustedCPUTime();
+        for (const Run& run : runs) {
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if ((run.run_type == Run::RT_Iteration || median) && !run.error_occurred)
+                times[run.run_name.str()] = run.GetAdjustedCPUTime();
+        }
     }
     std::map<std::string, double> times;
 };
@@ -115,7 +130,8 @@ public:
 void PrintRatios(const std::map<std::string, double>& times)
 {
     const char* const primitives[] = {"BM_ClearScr_grey", "BM_ClearScr_black", "BM_DrawFillRect_board",
-                                      "BM_DrawLine_diagonal", "BM_DrawCircle", "BM_SDL_FillRect",
+                                      "BM_DrawLine_diagonal", "BM_DrawLine_row", "BM_DrawLine_column",
+                                      "BM_DrawCircle", "BM_SDL_FillRect",
                                       "BM_memset"};
     const char* const sizes[] = {"480x272", "90x90"};
     std::printf("\n%-24s %-8s %12s %14s %10s\n", "primitive", "surface", "cpu (ns)",

@@ -2,35 +2,20 @@
 
 #include "draw/CircleAngles.h"
 #include "draw/CircleUpdateArea.h"
+#include "draw/LinePlot.h"
+#include "draw/PixelMemory.h"
 #include "draw/PixelWriter.h"
 #include "draw/SurfaceLock.h"
 
 #include <algorithm>
 
+using draw_detail::MemoryOf;
+using draw_detail::PixelMemory;
 using draw_detail::PixelWriter;
 using draw_detail::SurfaceLock;
 using draw_detail::WithPixelWriter;
 
 namespace {
-
-// The pixel memory of a locked (or lock-free) surface, and the part of it a write may reach.
-struct PixelMemory {
-    Uint8* base;
-    int width;         // the surface's w
-    int height;        // the surface's h
-    int pitch;
-    int columns;       // columns whose every byte lies inside its row: min(w, pitch / size)
-    long long bytes;   // pitch * h, the whole pixel memory
-};
-
-PixelMemory MemoryOf(const SDL_Surface* surface, int bytesPerPixel)
-{
-    const int width = std::max(surface->w, 0);
-    const int height = std::max(surface->h, 0);
-    const int pitch = surface->pitch;
-    return {static_cast<Uint8*>(surface->pixels), width, height, pitch,
-            std::min(width, pitch / bytesPerPixel), static_cast<long long>(pitch) * height};
-}
 
 // Where a surface cannot be drawn on at all: no surface, no format to map a colour with.
 bool Unusable(const SDL_Surface* surface)
@@ -66,34 +51,6 @@ void FillArea(PixelWriter<Bpp>, const PixelMemory& memory, int x1, int y1, int x
         Writer::PutRun(memory.base + Writer::RowOffset(y, memory.pitch) + left * Bpp, right - left, c);
 }
 
-// True when the truncation toward zero of value lies in [0, limit); tested on the double so
-// that no value beyond the range of int is ever converted. A limit of 0 (a surface with no
-// rows or columns) takes nothing, not even the values in (-1, 0) that truncate to 0.
-bool TruncatesIntoRange(double value, int limit)
-{
-    return limit > 0 && value > -1.0 && value < limit;
-}
-
-template <int Bpp>
-void PlotLine(PixelWriter<Bpp>, const PixelMemory& memory, int x1, int y1, int x2, int y2, Uint32 c)
-{
-    using Writer = PixelWriter<Bpp>;
-    // Subtracted as doubles: the int difference of far-apart ends could overflow.
-    const double dx = static_cast<double>(x2) - x1;
-    const double dy = static_cast<double>(y2) - y1;
-    // The step is single precision but the sum is double: 1000 points, t ending near 0.999.
-    constexpr double kStep = static_cast<double>(0.001f);
-    for (double t = 0.0; t < 1.0; t += kStep) {
-        const double fx = dx * t + x1;
-        const double fy = dy * t + y1;
-        if (!TruncatesIntoRange(fx, memory.columns) || !TruncatesIntoRange(fy, memory.height))
-            continue;
-        const int px = static_cast<int>(fx);
-        const int py = static_cast<int>(fy);
-        Writer::Put(memory.base + Writer::RowOffset(py, memory.pitch) + px * Bpp, c);
-    }
-}
-
 // Columns a circle point is moved left by, per pixel size: the outline sits a little left
 // of its centre, by an amount that differs between depths.
 template <int Bpp>
@@ -119,6 +76,31 @@ void PlotCircle(PixelWriter<Bpp>, const PixelMemory& memory, int x, int y, int r
             continue;
         Writer::Put(memory.base + offset, c);
     }
+}
+
+enum class LineMethod { ShortcutWherePossible, EveryPoint };
+
+// DrawLine's locking and colour, then its points by the method asked for.
+void DrawLineBy(LineMethod method, SDL_Surface* screen, int x1, int y1, int x2, int y2, Uint8 R, Uint8 G, Uint8 B)
+{
+    if (Unusable(screen))
+        return;
+    const Uint32 c = MapColour(screen, R, G, B);
+    const SurfaceLock lock(screen);
+    if (!lock.Held() || screen->pixels == nullptr)
+        return;
+    const int bytesPerPixel = screen->format->BytesPerPixel;
+    // Subtracted as doubles: the int difference of far-apart ends could overflow.
+    const double dx = static_cast<double>(x2) - x1;
+    const double dy = static_cast<double>(y2) - y1;
+    const bool shortcut = method == LineMethod::ShortcutWherePossible && draw_detail::IsShortAxisLine(dx, dy);
+    WithPixelWriter(bytesPerPixel, [&](auto writer) {
+        const PixelMemory memory = MemoryOf(screen, bytesPerPixel);
+        if (shortcut)
+            draw_detail::PlotShortAxisLine(writer, memory, x1, y1, dx, dy, c);
+        else
+            draw_detail::PlotEveryLinePoint(writer, memory, x1, y1, dx, dy, c);
+    });
 }
 
 }  // namespace
@@ -156,16 +138,13 @@ void DrawFillRect(SDL_Surface* screen, int x1, int y1, int x2, int y2, Uint8 R, 
 
 void DrawLine(SDL_Surface* screen, int x1, int y1, int x2, int y2, Uint8 R, Uint8 G, Uint8 B)
 {
-    if (Unusable(screen))
-        return;
-    const Uint32 c = MapColour(screen, R, G, B);
-    const SurfaceLock lock(screen);
-    if (!lock.Held() || screen->pixels == nullptr)
-        return;
-    const int bytesPerPixel = screen->format->BytesPerPixel;
-    WithPixelWriter(bytesPerPixel, [&](auto writer) {
-        PlotLine(writer, MemoryOf(screen, bytesPerPixel), x1, y1, x2, y2, c);
-    });
+    DrawLineBy(LineMethod::ShortcutWherePossible, screen, x1, y1, x2, y2, R, G, B);
+}
+
+void draw_detail::DrawLineThroughEveryPoint(SDL_Surface* screen, int x1, int y1, int x2, int y2, Uint8 R, Uint8 G,
+                                            Uint8 B)
+{
+    DrawLineBy(LineMethod::EveryPoint, screen, x1, y1, x2, y2, R, G, B);
 }
 
 void DrawCircle(SDL_Surface* screen, int x, int y, int radius, Uint8 R, Uint8 G, Uint8 B)

@@ -10,6 +10,20 @@ SDL_Surface* Load(const char* file)
     return SDL_LoadBMP(file);
 }
 
+// The game blits copies of its pictures made in the screen's format once they are drawn
+// (the circle and cross first, on the picture's own pixels): so does this, so that both
+// blits are plain copies and the timings compare drawing, not conversion.
+SDL_Surface* InScreenFormat(SDL_Surface* picture)
+{
+    if (picture == nullptr)
+        return nullptr;
+    SDL_Surface* converted = SDL_DisplayFormat(picture);
+    if (converted == nullptr)
+        return picture;
+    SDL_FreeSurface(picture);
+    return converted;
+}
+
 // The white frame the game paints into a cell sprite the first time a cell shows it; its
 // strokes stop one pixel short, so the bottom-right pixel keeps its colour.
 void Frame(SDL_Surface* sprite)
@@ -64,21 +78,21 @@ void Blit(SDL_Surface* picture, SDL_Surface* screen, int x, int y)
 SdlPicture::SdlPicture(Scene scene, SDL_Surface* screen) : m_scene(scene), m_screen(screen)
 {
     switch (scene) {
-    case Scene::Intro: m_background = Load("intro.bmp"); return;
-    case Scene::Menu: m_background = Load("menu.bmp"); return;
-    case Scene::Item: m_background = Load("item.bmp"); return;
+    case Scene::Intro: m_background = InScreenFormat(Load("intro.bmp")); return;
+    case Scene::Menu: m_background = InScreenFormat(Load("menu.bmp")); return;
+    case Scene::Item: m_background = InScreenFormat(Load("item.bmp")); return;
     default: break;
     }
-    m_circle = LoadCircle();
-    m_bareCircle = LoadCircle();
-    m_cross = LoadCross();
-    m_empty = Load("NULL.bmp");
+    m_circle = InScreenFormat(LoadCircle());
+    m_bareCircle = InScreenFormat(LoadCircle());
+    m_cross = InScreenFormat(LoadCross());
+    m_empty = InScreenFormat(Load("NULL.bmp"));
     Frame(m_circle);
     Frame(m_cross);
     Frame(m_empty);
-    m_win = Load("win1.bmp");
-    m_loss = Load("win2.bmp");
-    m_draw = Load("DRAW.bmp");
+    m_win = InScreenFormat(Load("win1.bmp"));
+    m_loss = InScreenFormat(Load("win2.bmp"));
+    m_draw = InScreenFormat(Load("DRAW.bmp"));
     if (m_circle != nullptr)
         m_radius = m_circle->w > m_circle->h ? m_circle->h / 2 : m_circle->w / 2;
 }

@@ -7,9 +7,10 @@
 // The picture a scene's frame shows, drawn with SDL's own SDL_FillRect and SDL_BlitSurface
 // instead of the game's pixel primitives: the yardstick for what the game's frame costs.
 //
-// Owns its pictures, loaded from the same files as the game's (the cell sprites get their
-// circle, cross and white frame once, when loaded). Reads the board t and draws onto the
-// engine's screen, which must outlive it.
+// Owns its pictures, loaded from the same files as the game's and, like the game's, copied
+// into the screen's format once drawn (the cell sprites get their circle, cross and white
+// frame once, when loaded). Reads the board t and draws onto the engine's screen, which
+// must outlive it and be set before it is made.
 class SdlPicture {
 public:
     SdlPicture(Scene scene, SDL_Surface* screen);
