@@ -1,5 +1,6 @@
 #include "tests/support/BmpFile.h"
 
+#include <algorithm>
 #include <fstream>
 
 namespace sdltest {
@@ -39,15 +40,15 @@ void PutPixel(std::vector<std::uint8_t>& out, int bitsPerPixel, Uint32 rgb)
 
 }  // namespace
 
-std::vector<std::uint8_t> MakeBmp(int w, int h, int bitsPerPixel,
-                                  const std::function<Uint32(int, int)>& colour)
+std::vector<std::uint8_t> MakeBmpHeaders(int w, int h, int bitsPerPixel)
 {
     const int paletteSize = bitsPerPixel == 8 ? 256 * 4 : 0;
-    const int rowSize = (w * bitsPerPixel / 8 + 3) / 4 * 4;
+    const std::uint64_t rowSize = (std::uint64_t(w) * bitsPerPixel / 8 + 3) / 4 * 4;
     const std::uint32_t dataOffset = 14 + 40 + paletteSize;
+    const std::uint64_t imageSize = std::min<std::uint64_t>(rowSize * h, 0xFFFFFFFFu - dataOffset);
 
     std::vector<std::uint8_t> out{'B', 'M'};
-    Put32(out, dataOffset + rowSize * h);
+    Put32(out, static_cast<std::uint32_t>(dataOffset + imageSize));
     Put32(out, 0);
     Put32(out, dataOffset);
 
@@ -57,7 +58,7 @@ std::vector<std::uint8_t> MakeBmp(int w, int h, int bitsPerPixel,
     Put16(out, 1);
     Put16(out, bitsPerPixel);
     Put32(out, 0);  // uncompressed
-    Put32(out, rowSize * h);
+    Put32(out, static_cast<std::uint32_t>(imageSize));
     Put32(out, 2835);
     Put32(out, 2835);
     Put32(out, bitsPerPixel == 8 ? 256 : 0);
@@ -65,7 +66,14 @@ std::vector<std::uint8_t> MakeBmp(int w, int h, int bitsPerPixel,
     for (int i = 0; i < paletteSize / 4; ++i) {
         out.insert(out.end(), {std::uint8_t(i), std::uint8_t(i), std::uint8_t(i), 0});
     }
+    return out;
+}
 
+std::vector<std::uint8_t> MakeBmp(int w, int h, int bitsPerPixel,
+                                  const std::function<Uint32(int, int)>& colour)
+{
+    const std::size_t rowSize = (w * bitsPerPixel / 8 + 3) / 4 * 4;
+    std::vector<std::uint8_t> out = MakeBmpHeaders(w, h, bitsPerPixel);
     for (int y = h - 1; y >= 0; --y) {
         const std::size_t rowStart = out.size();
         for (int x = 0; x < w; ++x) {

@@ -16,6 +16,11 @@ namespace sdltest {
 std::vector<std::uint8_t> MakeBmp(int w, int h, int bitsPerPixel,
                                   const std::function<Uint32(int, int)>& colour);
 
+// Only the headers (and the 8-bit palette) of such a file, declaring w x h pixels and
+// the matching sizes, which saturate at 4 GiB; no pixel rows follow. With a huge w or h
+// this is a file that promises far more than it holds.
+std::vector<std::uint8_t> MakeBmpHeaders(int w, int h, int bitsPerPixel);
+
 void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
 }  // namespace sdltest

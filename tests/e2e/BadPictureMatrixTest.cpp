@@ -1,0 +1,212 @@
+#include "tests/e2e/PictureDamage.h"
+#include "tests/e2e/PlayScreenTest.h"
+#include "tests/e2e/support/BuildPaths.h"
+#include "tests/e2e/support/ReferencePicture.h"
+#include "tests/e2e/support/TemporaryDirectory.h"
+
+#include <X11/keysym.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+// The game with one of its seven pictures broken, or "NULL.bmp" at another size or
+// depth: in every case it starts, says on standard error which picture it could not
+// load (and nothing when it could), reaches the board, visits the controls page, plays
+// to the end of a game, and quits with status 0 on Escape, Escape, Escape.
+namespace e2e {
+namespace {
+
+const std::vector<std::string> kPictureFiles = {"intro.bmp", "menu.bmp", "item.bmp", "NULL.bmp",
+                                                "win1.bmp",  "win2.bmp", "DRAW.bmp"};
+
+struct MatrixRow {
+    std::string file;
+    Damage damage;
+    int width = 0;  // for Damage::Redrawn
+    int height = 0;
+    int bitsPerPixel = 0;
+
+    bool Loadable() const { return damage == Damage::Redrawn; }
+
+    std::string Name() const
+    {
+        std::string name = file.substr(0, file.find('.')) + "_";
+        if (damage != Damage::Redrawn) {
+            return name + DamageName(damage);
+        }
+        return name + std::to_string(width) + "x" + std::to_string(height) + "_" +
+               std::to_string(bitsPerPixel) + "bit";
+    }
+};
+
+void PrintTo(const MatrixRow& row, std::ostream* out) { *out << row.Name(); }
+
+std::vector<MatrixRow> AllRows()
+{
+    std::vector<MatrixRow> rows;
+    for (const std::string& file : kPictureFiles) {
+        for (Damage damage : {Damage::Missing, Damage::Empty, Damage::Truncated, Damage::Garbage,
+                              Damage::Directory, Damage::HugeHeader}) {
+            rows.push_back({file, damage});
+        }
+    }
+    for (auto [width, height] : {std::pair{1, 1}, {2, 3}, {91, 90}, {200, 200}}) {
+        rows.push_back({"NULL.bmp", Damage::Redrawn, width, height, 24});
+    }
+    for (int bits : {8, 16, 24, 32}) {
+        rows.push_back({"NULL.bmp", Damage::Redrawn, 90, 90, bits});
+    }
+    return rows;
+}
+
+// The outcome whose picture a row is about; a win, the likeliest, for the others.
+Outcome GoalFor(const MatrixRow& row)
+{
+    if (row.file == "win2.bmp") return Outcome::ComputerWins;
+    if (row.file == "DRAW.bmp") return Outcome::Draw;
+    return Outcome::HumanWins;
+}
+
+int GamesFor(Outcome goal)
+{
+    switch (goal) {
+    case Outcome::ComputerWins: return kGamesForALoss;
+    case Outcome::Draw: return kGamesForADraw;
+    default: return kGamesForAWin;
+    }
+}
+
+std::vector<std::string> LinesOf(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+class BadPictureMatrixTest : public PlayScreenTest, public testing::WithParamInterface<MatrixRow> {
+protected:
+    // The build's pictures, less the one this row cannot load; a blank black cell when
+    // that is "NULL.bmp", or the redrawn one as SDL's loader reads it.
+    ExpectedPictures PicturesForRow(const MatrixRow& row) const
+    {
+        ExpectedPictures pictures = ExpectedPictures::AllFrom(PicturesDir());
+        if (row.Loadable()) {
+            pictures.emptyCell = LoadBmpPicture(m_folder.PathOf(row.file));
+            return pictures;
+        }
+        if (row.file == "NULL.bmp") pictures.emptyCell = RgbImage(90, 90);
+        if (row.file == "intro.bmp") pictures.intro.reset();
+        if (row.file == "menu.bmp") pictures.menu.reset();
+        if (row.file == "item.bmp") pictures.item.reset();
+        if (row.file == "win1.bmp") pictures.win.reset();
+        if (row.file == "win2.bmp") pictures.loss.reset();
+        if (row.file == "DRAW.bmp") pictures.draw.reset();
+        return pictures;
+    }
+
+    // `i` on the board, then Escape: the controls page loads its picture only then.
+    testing::AssertionResult VisitTheControlsPage()
+    {
+        Input().PressKey(XK_i);
+        if (testing::AssertionResult item = AwaitScreenNamed(Pictures().item, "item.bmp"); !item) {
+            return item << " after i on the board";
+        }
+        Input().PressKey(XK_Escape);
+        if (testing::AssertionResult board = AwaitTheBoardScreen(); !board) {
+            return board << " after Escape on the controls page";
+        }
+        return BoardIsReadable() ? AwaitEmptyBoard() << " after the controls page"
+                                 : testing::AssertionSuccess();
+    }
+
+    // Where the cells cannot be read: a click on each of the nine cells fills the board or
+    // ends the game before, so that one of the outcome pictures follows the mouse.
+    testing::AssertionResult ClickEveryCellThenSeeAnEnd()
+    {
+        for (int i = 0; i < 3; ++i) {
+            for (int j = 0; j < 3; ++j) {
+                ClickAt(CellMiddleX({i, j}), CellMiddleY({i, j}));
+            }
+        }
+        if (testing::AssertionResult printed = PrintedEveryClickInOrder(); !printed) {
+            return printed;
+        }
+        Input().MoveTo(kParkX, kParkY);
+        return AwaitScreen([&](const RgbImage& screen) {
+            testing::AssertionResult none = testing::AssertionFailure();
+            for (Outcome end : {Outcome::HumanWins, Outcome::ComputerWins, Outcome::Draw}) {
+                const testing::AssertionResult shown = ShowsEndAtPark(screen, end);
+                if (shown) {
+                    return shown;
+                }
+                none << "\n  " << shown.message();
+            }
+            return none;
+        });
+    }
+
+    // Some line of standard error names the file of a picture that could not be loaded,
+    // and none names another picture.
+    testing::AssertionResult SaidWhatItCouldNotLoad(const MatrixRow& row)
+    {
+        const std::string errors = Game().Stderr();
+        bool named = false;
+        for (const std::string& line : LinesOf(errors)) {
+            for (const std::string& file : kPictureFiles) {
+                if (line.find(file) == std::string::npos) {
+                    continue;
+                }
+                if (file != row.file || row.Loadable()) {
+                    return testing::AssertionFailure() << "standard error names " << file
+                                                       << " in \"" << line << "\"; all of it:\n"
+                                                       << errors;
+                }
+                named = true;
+            }
+        }
+        if (!named && !row.Loadable()) {
+            return testing::AssertionFailure()
+                   << "no line of standard error names " << row.file << "; all of it:\n"
+                   << errors;
+        }
+        return testing::AssertionSuccess();
+    }
+
+    TemporaryDirectory m_folder;
+};
+
+TEST_P(BadPictureMatrixTest, StartsSaysWhatItCouldNotLoadPlaysAndQuitsWithStatus0)
+{
+    const MatrixRow& row = GetParam();
+    PlacePictures(m_folder, row.file, row.damage, row.width, row.height, row.bitsPerPixel);
+    Expect(PicturesForRow(row));
+    GameLaunch launch = BuiltGame();
+    launch.workingDirectory = m_folder.Path();
+    Start(launch);
+
+    ASSERT_TRUE(OpenTheBoard());
+    ASSERT_TRUE(VisitTheControlsPage());
+    if (BoardIsReadable()) {
+        const Outcome goal = GoalFor(row);
+        ASSERT_TRUE(PlayGamesUntil(goal, GamesFor(goal)));
+    } else {
+        ASSERT_TRUE(ClickEveryCellThenSeeAnEnd());
+    }
+    EXPECT_TRUE(PrintedEveryClickInOrder());
+
+    EscapeToTheEnd();
+    ASSERT_TRUE(GameEndsWith(ExitStatus::Exited(0)));
+    EXPECT_TRUE(SaidWhatItCouldNotLoad(row));
+}
+
+INSTANTIATE_TEST_SUITE_P(Pictures, BadPictureMatrixTest, testing::ValuesIn(AllRows()),
+                         [](const testing::TestParamInfo<MatrixRow>& info) {
+                             return info.param.Name();
+                         });
+
+}  // namespace
+}  // namespace e2e

@@ -1,0 +1,77 @@
+#include "tests/e2e/BoardModel.h"
+
+namespace e2e {
+
+const char* OutcomeName(Outcome outcome)
+{
+    switch (outcome) {
+    case Outcome::InProgress: return "a game in progress";
+    case Outcome::HumanWins: return "a win";
+    case Outcome::ComputerWins: return "a loss";
+    case Outcome::Draw: return "a draw";
+    }
+    return "?";
+}
+
+int Board::Count(Mark mark) const
+{
+    int count = 0;
+    for (Mark m : m_marks) {
+        count += m == mark ? 1 : 0;
+    }
+    return count;
+}
+
+std::vector<Cell> Board::CellsWith(Mark mark) const
+{
+    std::vector<Cell> cells;
+    for (int i = 0; i < 3; ++i) {
+        for (int j = 0; j < 3; ++j) {
+            if (At({i, j}) == mark) {
+                cells.push_back({i, j});
+            }
+        }
+    }
+    return cells;
+}
+
+Outcome Board::Result() const
+{
+    static constexpr Cell kLines[8][3] = {
+        {{0, 0}, {1, 0}, {2, 0}}, {{0, 1}, {1, 1}, {2, 1}}, {{0, 2}, {1, 2}, {2, 2}},
+        {{0, 0}, {0, 1}, {0, 2}}, {{1, 0}, {1, 1}, {1, 2}}, {{2, 0}, {2, 1}, {2, 2}},
+        {{0, 0}, {1, 1}, {2, 2}}, {{2, 0}, {1, 1}, {0, 2}},
+    };
+    for (Mark side : {Mark::Circle, Mark::Cross}) {
+        for (const auto& line : kLines) {
+            if (At(line[0]) == side && At(line[1]) == side && At(line[2]) == side) {
+                return side == Mark::Circle ? Outcome::HumanWins : Outcome::ComputerWins;
+            }
+        }
+    }
+    return Count(Mark::Empty) == 0 ? Outcome::Draw : Outcome::InProgress;
+}
+
+int Board::Code() const
+{
+    int code = 0;
+    for (Mark mark : m_marks) {
+        code = code * 3 + static_cast<int>(mark);
+    }
+    return code;
+}
+
+std::string Board::Text() const
+{
+    std::string text;
+    for (int j = 0; j < 3; ++j) {
+        for (int i = 0; i < 3; ++i) {
+            const Mark mark = At({i, j});
+            text += mark == Mark::Circle ? 'O' : mark == Mark::Cross ? 'X' : '.';
+        }
+        text += j < 2 ? "/" : "";
+    }
+    return text;
+}
+
+}  // namespace e2e

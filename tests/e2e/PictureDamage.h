@@ -1,0 +1,33 @@
+#pragma once
+
+#include "tests/e2e/support/TemporaryDirectory.h"
+
+#include <string>
+
+// Working folders for the game in which one of its pictures is broken or drawn anew,
+// the others being the build's own. Free functions; they write only into the folder given.
+namespace e2e {
+
+enum class Damage {
+    Missing,     // no such file
+    Empty,       // a file of no bytes
+    Truncated,   // the first half of the good file: headers whole, rows cut off
+    Garbage,     // as many bytes as the good file, none of them a BMP's
+    Directory,   // a directory of that name
+    HugeHeader,  // only the headers, declaring 100000 x 100000 pixels
+    Redrawn,     // a sound BMP of another size or depth (see RedrawnCell)
+};
+
+const char* DamageName(Damage damage);
+
+// Fills folder with the build's pictures, file replaced by its damaged form. For
+// Damage::Redrawn, file is written anew at width x height and bitsPerPixel with the
+// pattern of RedrawnCellColour.
+void PlacePictures(TemporaryDirectory& folder, const std::string& file, Damage damage,
+                   int width = 0, int height = 0, int bitsPerPixel = 0);
+
+// The redrawn picture's pattern: squares of two dark greys that every depth, 8-bit grey
+// palette and 16-bit 5-5-5 included, holds exactly, so the screen shows them unchanged.
+unsigned RedrawnCellColour(int x, int y);
+
+}  // namespace e2e

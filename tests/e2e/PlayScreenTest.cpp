@@ -1,0 +1,377 @@
+#include "tests/e2e/PlayScreenTest.h"
+
+#include "tests/e2e/BoardOnScreen.h"
+#include "tests/e2e/support/OutputWaits.h"
+#include "tests/e2e/support/ReferencePicture.h"
+#include "tests/e2e/support/ScreenWaits.h"
+#include "tests/e2e/support/WaitUntil.h"
+
+#include <X11/keysym.h>
+
+#include <algorithm>
+#include <sstream>
+#include <thread>
+
+namespace e2e {
+namespace {
+
+constexpr uint32_t kGrey = 0x808080;
+constexpr uint32_t kBlack = 0x000000;
+// Right of the cells and above the cursor's first place, in the screen's top row area.
+constexpr int kProbeX = 300;
+constexpr int kProbeY = 10;
+// The cursor's footprint and more: nothing of it may show there once the game is over
+// without its picture.
+constexpr int kEndAreaWidth = 120;
+constexpr int kEndAreaHeight = 90;
+
+// What the board screen shows at (x, y) with every cell empty, away from the grid lines
+// and the cell frames: the last cell sprite drawn over the point, else the grey area
+// 9r x 6r, else black, where r is half the cell picture's smaller side.
+uint32_t EmptyBoardPixel(const RgbImage& cell, int x, int y)
+{
+    const int r = std::min(cell.width, cell.height) / 2;
+    std::optional<uint32_t> sprite;
+    for (int i = 0; i < 3; ++i) {
+        for (int j = 0; j < 3; ++j) {
+            const int left = 2 * r * i;
+            const int top = 2 * r * j;
+            if (x >= left && x < left + cell.width && y >= top && y < top + cell.height) {
+                sprite = cell.At(x - left, y - top);
+            }
+        }
+    }
+    if (sprite) {
+        return *sprite;
+    }
+    return x < 9 * r && y < 6 * r ? kGrey : kBlack;
+}
+
+RgbImage Uniform(int width, int height, uint32_t rgb)
+{
+    RgbImage image(width, height);
+    std::fill(image.pixels.begin(), image.pixels.end(), rgb);
+    return image;
+}
+
+std::vector<std::string> ClickLinesIn(const std::string& output)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(output);
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("click : ", 0) == 0) {
+            lines.push_back(line);
+        }
+    }
+    return lines;
+}
+
+std::string Joined(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines) {
+        text += "\n  " + line;
+    }
+    return lines.empty() ? " (none)" : text;
+}
+
+}  // namespace
+
+ExpectedPictures ExpectedPictures::AllFrom(const std::string& folder)
+{
+    const auto picture = [&](const char* name) { return LoadBmpPicture(folder + "/" + name); };
+    ExpectedPictures pictures;
+    pictures.intro = picture("intro.bmp");
+    pictures.menu = picture("menu.bmp");
+    pictures.item = picture("item.bmp");
+    pictures.emptyCell = picture("NULL.bmp");
+    pictures.win = picture("win1.bmp");
+    pictures.loss = picture("win2.bmp");
+    pictures.draw = picture("DRAW.bmp");
+    return pictures;
+}
+
+RgbImage CropOf(const RgbImage& image, int x, int y, int width, int height)
+{
+    RgbImage part(width, height);
+    for (int row = 0; row < height; ++row) {
+        for (int column = 0; column < width; ++column) {
+            const int sx = x + column;
+            const int sy = y + row;
+            if (sx >= 0 && sy >= 0 && sx < image.width && sy < image.height) {
+                part.At(column, row) = image.At(sx, sy);
+            }
+        }
+    }
+    return part;
+}
+
+bool PlayScreenTest::BoardIsReadable() const
+{
+    const RgbImage& cell = m_pictures.emptyCell;
+    return cell.width >= kCellSize && cell.height >= kCellSize &&
+           std::min(cell.width, cell.height) / 2 == kCellSize / 2;
+}
+
+testing::AssertionResult PlayScreenTest::AwaitScreenNamed(const std::optional<RgbImage>& picture,
+                                                          const std::string& file)
+{
+    if (picture) {
+        return WaitForPicture(AwaitWindow(), *picture) << " (" << file << ")";
+    }
+    // Without its picture the screen draws nothing new; it says so once it starts.
+    return WaitForStderrText(Game(), file);
+}
+
+testing::AssertionResult PlayScreenTest::OpenTheBoard()
+{
+    GameWindow& window = AwaitWindow();
+    if (testing::AssertionResult intro = AwaitScreenNamed(m_pictures.intro, "intro.bmp"); !intro) {
+        return intro << " at the start";
+    }
+    if (!m_pictures.intro) {
+        // The first frame: the screen was blackened and the missing picture not drawn.
+        if (testing::AssertionResult black = WaitForPicture(window, RgbImage(480, 272)); !black) {
+            return black << " (the intro without its picture)";
+        }
+    }
+    Input().PressKey(XK_space);
+    if (testing::AssertionResult menu = AwaitScreenNamed(m_pictures.menu, "menu.bmp"); !menu) {
+        return menu << " after Space on the intro";
+    }
+    Input().PressKey(XK_space);
+    if (testing::AssertionResult board = AwaitTheBoardScreen(); !board) {
+        return board;
+    }
+    return BoardIsReadable() ? AwaitEmptyBoard() : testing::AssertionSuccess();
+}
+
+testing::AssertionResult PlayScreenTest::AwaitTheBoardScreen()
+{
+    const uint32_t expected = EmptyBoardPixel(m_pictures.emptyCell, kProbeX, kProbeY);
+    if (m_pictures.menu && m_pictures.menu->At(kProbeX, kProbeY) == expected) {
+        return testing::AssertionFailure() << "the menu and the board cannot be told apart at ("
+                                           << kProbeX << "," << kProbeY << ")";
+    }
+    return WaitForPixel(AwaitWindow(), kProbeX, kProbeY, expected) << " (waiting for the board)";
+}
+
+testing::AssertionResult PlayScreenTest::AwaitEmptyBoard()
+{
+    Board empty;
+    int nudges = 0;
+    // The mouse moves until the board sees it: a motion that came before the board was
+    // up went to the menu.
+    testing::AssertionResult shown = AwaitScreen([&](const RgbImage& screen) {
+        const std::optional<Board> board = ReadBoard(screen, m_pictures.emptyCell);
+        if (board == empty && screen.At(kParkX + nudges % 2, kParkY) == kBlack) {
+            return testing::AssertionSuccess();
+        }
+        Input().MoveTo(kParkX + ++nudges % 2, kParkY);
+        return testing::AssertionFailure()
+               << "wanted nine empty cells and the circle cursor at the mouse; the cells show "
+               << DescribeCells(screen, m_pictures.emptyCell) << ", the mouse's pixel "
+               << RgbText(screen.At(kParkX, kParkY));
+    });
+    Input().MoveTo(kParkX, kParkY);
+    m_board = empty;
+    return shown;
+}
+
+void PlayScreenTest::ClickAt(int x, int y)
+{
+    Input().ClickAt(x, y, Button1);
+    m_clickLines.push_back("click : " + std::to_string(x) + ", " + std::to_string(y) + ", 1");
+}
+
+testing::AssertionResult PlayScreenTest::AwaitScreen(
+    const std::function<testing::AssertionResult(const RgbImage&)>& check)
+{
+    testing::AssertionResult last = testing::AssertionFailure() << "no window to read";
+    const bool passed = WaitUntil(
+        [&] {
+            const std::optional<RgbImage> screen = AwaitWindow().Capture();
+            last = screen ? check(*screen) : testing::AssertionFailure() << "no window to read";
+            return static_cast<bool>(last);
+        },
+        kScreenTimeout);
+    if (passed) {
+        return testing::AssertionSuccess();
+    }
+    return testing::AssertionFailure()
+           << "not shown within " << std::chrono::milliseconds(kScreenTimeout).count()
+           << " ms; at the last look: " << last.message();
+}
+
+const std::optional<RgbImage>& PlayScreenTest::OutcomePicture(Outcome outcome) const
+{
+    static const std::optional<RgbImage> none;
+    switch (outcome) {
+    case Outcome::HumanWins: return m_pictures.win;
+    case Outcome::ComputerWins: return m_pictures.loss;
+    case Outcome::Draw: return m_pictures.draw;
+    case Outcome::InProgress: break;
+    }
+    return none;
+}
+
+testing::AssertionResult PlayScreenTest::ShowsEndAtPark(const RgbImage& screen,
+                                                        Outcome outcome) const
+{
+    const std::optional<RgbImage>& picture = OutcomePicture(outcome);
+    if (picture) {
+        const RgbImage area = CropOf(screen, kParkX - picture->width / 2,
+                                     kParkY - picture->height / 2, picture->width, picture->height);
+        return ShowsPictureAtTopLeft(area, *picture)
+               << " (the picture of " << OutcomeName(outcome) << " at the mouse)";
+    }
+    const RgbImage area = CropOf(screen, kParkX - kEndAreaWidth / 2, kParkY - kEndAreaHeight / 2,
+                                 kEndAreaWidth, kEndAreaHeight);
+    return ShowsPictureAtTopLeft(area, Uniform(kEndAreaWidth, kEndAreaHeight, kGrey))
+           << " (nothing but the grey area at the mouse after " << OutcomeName(outcome)
+           << ", which has no picture)";
+}
+
+testing::AssertionResult PlayScreenTest::ShowsBoard(const RgbImage& screen,
+                                                    const Board& board) const
+{
+    const std::optional<Board> seen = ReadBoard(screen, m_pictures.emptyCell);
+    if (seen != board) {
+        return testing::AssertionFailure()
+               << "the cells show " << DescribeCells(screen, m_pictures.emptyCell) << ", wanted "
+               << board.Text();
+    }
+    if (board.Result() == Outcome::InProgress) {
+        if (screen.At(kParkX, kParkY) != kBlack) {
+            return testing::AssertionFailure()
+                   << "the board is " << board.Text() << " but the mouse's pixel is "
+                   << RgbText(screen.At(kParkX, kParkY))
+                   << ", not the circle cursor's black middle";
+        }
+        return testing::AssertionSuccess();
+    }
+    return ShowsEndAtPark(screen, board.Result()) << " on the board " << board.Text();
+}
+
+testing::AssertionResult PlayScreenTest::PlayMove(Cell cell)
+{
+    Board afterClick = m_board;
+    afterClick.Set(cell, Mark::Circle);
+    const bool clickEnds = afterClick.Result() != Outcome::InProgress;
+
+    ClickAt(CellMiddleX(cell), CellMiddleY(cell));
+    // The motion is also the event after the click that shows a computer's win.
+    Input().MoveTo(kParkX, kParkY);
+
+    std::optional<Board> answered;
+    testing::AssertionResult shown = AwaitScreen([&](const RgbImage& screen) {
+        const std::optional<Board> seen = ReadBoard(screen, m_pictures.emptyCell);
+        answered.reset();
+        if (seen && !clickEnds) {
+            // The computer's answer: exactly one cross more, in a cell that was free.
+            std::vector<Cell> changed;
+            for (Cell free : afterClick.CellsWith(Mark::Empty)) {
+                if (seen->At(free) != Mark::Empty) {
+                    changed.push_back(free);
+                }
+            }
+            if (changed.size() == 1 && seen->At(changed.front()) == Mark::Cross) {
+                answered = afterClick;
+                answered->Set(changed.front(), Mark::Cross);
+            }
+        }
+        if (!clickEnds && !answered) {
+            return testing::AssertionFailure()
+                   << "the cells show " << DescribeCells(screen, m_pictures.emptyCell)
+                   << ", wanted " << afterClick.Text()
+                   << " and the computer's cross in one free cell";
+        }
+        return ShowsBoard(screen, clickEnds ? afterClick : *answered);
+    });
+    if (!shown) {
+        return shown << "; after the click on cell (" << cell.i << "," << cell.j << ") of "
+                     << m_board.Text();
+    }
+    m_board = clickEnds ? afterClick : *answered;
+    return shown;
+}
+
+testing::AssertionResult PlayScreenTest::PlayGame(MovePlanner& planner)
+{
+    while (m_board.Result() == Outcome::InProgress) {
+        if (testing::AssertionResult move = PlayMove(planner.Choose(m_board)); !move) {
+            return move;
+        }
+    }
+    m_lastGameEnded = std::time(nullptr);
+    return testing::AssertionSuccess();
+}
+
+testing::AssertionResult PlayScreenTest::PlayGamesUntil(Outcome goal, int maxGames)
+{
+    MovePlanner planner(goal);
+    std::string ends;
+    for (int game = 0; game < maxGames; ++game) {
+        if (game > 0) {
+            // The computer's choices within one second repeat: go on in another.
+            while (std::time(nullptr) <= m_lastGameEnded) {
+                std::this_thread::sleep_for(kPollInterval);
+            }
+            if (testing::AssertionResult fresh = StartNewGame(); !fresh) {
+                return fresh << " (starting game " << game + 1 << ")";
+            }
+        }
+        if (testing::AssertionResult played = PlayGame(planner); !played) {
+            return played;
+        }
+        if (m_board.Result() == goal) {
+            return testing::AssertionSuccess();
+        }
+        ends += std::string(game > 0 ? ", " : "") + OutcomeName(m_board.Result()) + " " +
+                m_board.Text();
+    }
+    return testing::AssertionFailure()
+           << "no game of " << maxGames << " ended in " << OutcomeName(goal) << " (best chance "
+           << planner.ChanceFrom(Board()) << " a game); they ended in " << ends;
+}
+
+testing::AssertionResult PlayScreenTest::StartNewGame()
+{
+    Input().PressKey(XK_Escape);
+    if (m_pictures.menu) {
+        if (testing::AssertionResult menu = WaitForPicture(AwaitWindow(), *m_pictures.menu);
+            !menu) {
+            return menu << " after Escape on the board";
+        }
+    }
+    Input().PressKey(XK_space);
+    if (testing::AssertionResult board = AwaitTheBoardScreen(); !board) {
+        return board;
+    }
+    return AwaitEmptyBoard() << " (a new game after Escape and Space)";
+}
+
+testing::AssertionResult PlayScreenTest::PrintedEveryClickInOrder()
+{
+    std::vector<std::string> printed;
+    WaitUntil(
+        [&] {
+            printed = ClickLinesIn(Game().Stdout());
+            return printed.size() >= m_clickLines.size();
+        },
+        kScreenTimeout);
+    if (printed == m_clickLines) {
+        return testing::AssertionSuccess();
+    }
+    return testing::AssertionFailure() << "standard output's click lines:" << Joined(printed)
+                                       << "\nwanted:" << Joined(m_clickLines);
+}
+
+void PlayScreenTest::EscapeToTheEnd()
+{
+    for (int i = 0; i < 3; ++i) {
+        Input().PressKey(XK_Escape);
+    }
+}
+
+}  // namespace e2e

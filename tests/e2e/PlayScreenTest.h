@@ -1,0 +1,109 @@
+#pragma once
+
+#include "tests/e2e/BoardModel.h"
+#include "tests/e2e/MovePlanner.h"
+#include "tests/e2e/support/RealWindowTest.h"
+#include "tests/e2e/support/RgbImage.h"
+
+#include <ctime>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+// A real-window test that plays the game: it walks to the board with Space, clicks
+// cells, learns the computer's answers from the screen and plays on to an outcome,
+// checking each frame it waits for against the picture files. The fixture owns what
+// it expects to see, the board as last read, and the click lines it has caused, in order.
+namespace e2e {
+
+// What the screens should show, from the picture files as SDL's loader reads them; no
+// picture where the game cannot have one.
+struct ExpectedPictures {
+    std::optional<RgbImage> intro;
+    std::optional<RgbImage> menu;
+    std::optional<RgbImage> item;
+    RgbImage emptyCell;  // "NULL.bmp", or the blank black cell that stands in for it
+    std::optional<RgbImage> win;
+    std::optional<RgbImage> loss;
+    std::optional<RgbImage> draw;
+
+    // All seven pictures of the folder; throws std::runtime_error if one cannot be read.
+    static ExpectedPictures AllFrom(const std::string& folder);
+};
+
+// Games tried toward an outcome before a test gives up on it. With the best play against
+// random answers a game is won 99%, lost 90% and drawn 50% of the time.
+constexpr int kGamesForAWin = 4;
+constexpr int kGamesForALoss = 8;
+constexpr int kGamesForADraw = 14;
+
+class PlayScreenTest : public RealWindowTest {
+protected:
+    // Where the mouse waits between clicks: over the grey area right of the board, where
+    // the cursor and the outcome pictures (up to 120 x 90) show whole and cover no cell.
+    static constexpr int kParkX = 338;
+    static constexpr int kParkY = 200;
+
+    void Expect(ExpectedPictures pictures) { m_pictures = std::move(pictures); }
+    const ExpectedPictures& Pictures() const { return m_pictures; }
+
+    // Whether the cells line up with the 90-pixel clicks, so that the board can be read.
+    bool BoardIsReadable() const;
+
+    // From the start of the game: the intro, Space, the menu, Space, the board.
+    testing::AssertionResult OpenTheBoard();
+    // Waits until the play screen has come up (by a pixel off the cells).
+    testing::AssertionResult AwaitTheBoardScreen();
+    // Parks the mouse and waits for nine empty cells with the circle cursor at the mouse.
+    testing::AssertionResult AwaitEmptyBoard();
+
+    // Clicks the middle of the cell, parks the mouse, and waits until the board shows the
+    // circle there and the computer's answer (unless the click ended the game), and the
+    // cursor or the outcome picture at the mouse. CurrentBoard() then holds what was read.
+    testing::AssertionResult PlayMove(Cell cell);
+    // Plays the current game to its end with the planner's moves.
+    testing::AssertionResult PlayGame(MovePlanner& planner);
+    // Plays games toward goal until one ends in it, starting each further game with
+    // StartNewGame in another second of the clock, since the computer's choices within
+    // one second repeat.
+    testing::AssertionResult PlayGamesUntil(Outcome goal, int maxGames);
+    // Escape (the menu), then Space; waits for the empty board.
+    testing::AssertionResult StartNewGame();
+
+    // Clicks at (x, y) of the window and notes the click line the game must print.
+    void ClickAt(int x, int y);
+    static int CellMiddleX(Cell cell) { return 90 * cell.i + 45; }
+    static int CellMiddleY(Cell cell) { return 90 * cell.j + 45; }
+
+    // Waits until the screen passes check; the failure shows the last check's message.
+    testing::AssertionResult AwaitScreen(
+        const std::function<testing::AssertionResult(const RgbImage&)>& check);
+    // The outcome picture (or, without one, nothing but the grey area) at the mouse.
+    testing::AssertionResult ShowsEndAtPark(const RgbImage& screen, Outcome outcome) const;
+    // The board as read, and the outcome, on screen.
+    testing::AssertionResult ShowsBoard(const RgbImage& screen, const Board& board) const;
+
+    // The click lines on standard output, all those noted and in their order.
+    testing::AssertionResult PrintedEveryClickInOrder();
+    // Escape three times: board, menu, intro, out.
+    void EscapeToTheEnd();
+
+    const Board& CurrentBoard() const { return m_board; }
+
+    // A picture screen: its picture shown, or without one, the message naming its file.
+    testing::AssertionResult AwaitScreenNamed(const std::optional<RgbImage>& picture,
+                                              const std::string& file);
+    const std::optional<RgbImage>& OutcomePicture(Outcome outcome) const;
+
+private:
+    ExpectedPictures m_pictures;
+    Board m_board;
+    std::vector<std::string> m_clickLines;
+    std::time_t m_lastGameEnded = 0;
+};
+
+// The part of width x height at (x, y) of image; pixels outside it come out black.
+RgbImage CropOf(const RgbImage& image, int x, int y, int width, int height);
+
+}  // namespace e2e
