@@ -4,9 +4,9 @@
 #include "states/CItemState.h"
 #include "states/CMenuState.h"
 #include "states/CPlayState.h"
+#include "tests/e2e/support/TemporaryDirectory.h"
 #include "tests/support/SdlEvents.h"
 #include "tests/support/Surfaces.h"
-#include "tests/support/TempDir.h"
 #include "tests/support/ScopedWorkingDirectory.h"
 
 #include <gtest/gtest.h>
@@ -155,8 +155,8 @@ TEST_F(BitmapScreens, ShowTheirPictureAndTheIntroIsRedrawnOnReturn)
 
 TEST_F(BitmapScreens, AMissingPictureIsReportedAndTheScreensStillWork)
 {
-    TempDir empty;
-    ScopedWorkingDirectory inside(empty.path());
+    e2e::TemporaryDirectory empty;
+    ScopedWorkingDirectory inside(empty.Path());
 
     testing::internal::CaptureStderr();
     Stack({});
