@@ -48,5 +48,18 @@ TEST_F(ProgramStartTest, UnknownVideoDriverEndsWithStatus1AndSaysWhy)
         << "standard error: " << Game().Stderr();
 }
 
+TEST_F(ProgramStartTest, ARefusedVideoModeEndsWithStatus2AndTheFixedMessage)
+{
+    GameLaunch launch = BuiltGame();
+    launch.environment.Set("LD_PRELOAD", NOUGHTS_E2E_REFUSE_VIDEO_MODE);
+    // A sanitized game wants its runtime first among the loaded libraries.
+    launch.environment.Set("ASAN_OPTIONS", "verify_asan_link_order=0");
+    Start(launch);
+
+    ASSERT_TRUE(GameEndsWith(ExitStatus::Exited(2)));
+    EXPECT_EQ(Game().Stderr().rfind("Couldn't set 800x600x16 video mode: no mode for this test\n", 0), 0u)
+        << "standard error: " << Game().Stderr();
+}
+
 }  // namespace
 }  // namespace e2e
