@@ -24,27 +24,16 @@ command -v Xvfb >/dev/null 2>&1 || die "'Xvfb' is missing; install it with: apt-
 bench=$build_dir/bench/noughts_frame_bench
 [[ -x $bench ]] || die "no program at $bench: build with Google Benchmark installed (libbenchmark-dev)"
 
+source "$(dirname "${BASH_SOURCE[0]}")/private-xvfb.sh"
 work=$(mktemp -d)
 xvfb_pid=
 cleanup() {
-    if [[ -n $xvfb_pid ]] && kill -0 "$xvfb_pid" 2>/dev/null; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
+    stop_process "$xvfb_pid"
     rm -rf "$work"
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-# Xvfb picks a free display itself and reports its number once it accepts clients.
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [[ -s $work/display ]] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || die "Xvfb did not start: $(cat "$work/xvfb.log")"
-    sleep 0.1
-done
-[[ -s $work/display ]] || die "Xvfb reported no display number"
-
-DISPLAY=":$(head -n 1 "$work/display")" SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy \
+start_private_xvfb "$work"
+SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy \
     "$bench" --window-seconds="$seconds"

@@ -29,34 +29,19 @@ build_dir=$(cd "$build_dir" && pwd)
 mkdir -p "$out_dir"
 out_dir=$(cd "$out_dir" && pwd)
 
+source "$here/private-xvfb.sh"
 work=$(mktemp -d)
 xvfb_pid=
 game_pid=
 cleanup() {
-    if [[ -n $game_pid ]] && kill -0 "$game_pid" 2>/dev/null; then
-        kill "$game_pid" 2>/dev/null || true
-        wait "$game_pid" 2>/dev/null || true
-    fi
-    if [[ -n $xvfb_pid ]] && kill -0 "$xvfb_pid" 2>/dev/null; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
+    stop_process "$game_pid"
+    stop_process "$xvfb_pid"
     rm -rf "$work"
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-# Xvfb picks a free display itself and reports its number once it accepts clients, so
-# two runs (or a test suite on another display) never collide.
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [[ -s $work/display ]] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || die "Xvfb did not start: $(cat "$work/xvfb.log")"
-    sleep 0.1
-done
-[[ -s $work/display ]] || die "Xvfb reported no display number"
-export DISPLAY=":$(head -n 1 "$work/display")"
+start_private_xvfb "$work"
 
 (cd "$build_dir" && exec env SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy ./noughts) \
     >"$work/game.out" 2>"$work/game.err" &
