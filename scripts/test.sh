@@ -20,7 +20,8 @@ run_suite() {
   ctest --test-dir "$build" --output-on-failure -j"$jobs"
 }
 
-run_suite "$root/build"
-run_suite "$root/build-sanitize" -DNOUGHTS_SANITIZE=ON -DNOUGHTS_BUILD_BENCHMARKS=OFF
+# The options are given every time: play.sh shares build/ and turns the tests off there.
+run_suite "$root/build" -DNOUGHTS_SANITIZE=OFF -DNOUGHTS_BUILD_TESTS=ON -DNOUGHTS_BUILD_BENCHMARKS=ON
+run_suite "$root/build-sanitize" -DNOUGHTS_SANITIZE=ON -DNOUGHTS_BUILD_TESTS=ON -DNOUGHTS_BUILD_BENCHMARKS=OFF
 CXX=clang++ run_suite "$root/build-fuzz" -DNOUGHTS_FUZZ=ON -DNOUGHTS_SANITIZE=ON \
   -DNOUGHTS_BUILD_BENCHMARKS=OFF -DNOUGHTS_BUILD_TESTS=OFF
