@@ -1,6 +1,7 @@
 #include "tests/e2e/PlayScreenTest.h"
 
 #include "tests/e2e/BoardOnScreen.h"
+#include "tests/e2e/support/BoardColours.h"
 #include "tests/e2e/support/OutputWaits.h"
 #include "tests/e2e/support/ReferencePicture.h"
 #include "tests/e2e/support/ScreenWaits.h"
@@ -15,8 +16,6 @@
 namespace e2e {
 namespace {
 
-constexpr uint32_t kGrey = 0x808080;
-constexpr uint32_t kBlack = 0x000000;
 // Right of the cells and above the cursor's first place, in the screen's top row area.
 constexpr int kProbeX = 300;
 constexpr int kProbeY = 10;
@@ -44,7 +43,7 @@ uint32_t EmptyBoardPixel(const RgbImage& cell, int x, int y)
     if (sprite) {
         return *sprite;
     }
-    return x < 9 * r && y < 6 * r ? kGrey : kBlack;
+    return x < 9 * r && y < 6 * r ? kBoardGrey : kBoardBlack;
 }
 
 RgbImage Uniform(int width, int height, uint32_t rgb)
@@ -164,7 +163,7 @@ testing::AssertionResult PlayScreenTest::AwaitEmptyBoard()
     // up went to the menu.
     testing::AssertionResult shown = AwaitScreen([&](const RgbImage& screen) {
         const std::optional<Board> board = ReadBoard(screen, m_pictures.emptyCell);
-        if (board == empty && screen.At(kParkX + nudges % 2, kParkY) == kBlack) {
+        if (board == empty && screen.At(kParkX + nudges % 2, kParkY) == kBoardBlack) {
             return testing::AssertionSuccess();
         }
         Input().MoveTo(kParkX + ++nudges % 2, kParkY);
@@ -227,7 +226,7 @@ testing::AssertionResult PlayScreenTest::ShowsEndAtPark(const RgbImage& screen,
     }
     const RgbImage area = CropOf(screen, kParkX - kEndAreaWidth / 2, kParkY - kEndAreaHeight / 2,
                                  kEndAreaWidth, kEndAreaHeight);
-    return ShowsPictureAtTopLeft(area, Uniform(kEndAreaWidth, kEndAreaHeight, kGrey))
+    return ShowsPictureAtTopLeft(area, Uniform(kEndAreaWidth, kEndAreaHeight, kBoardGrey))
            << " (nothing but the grey area at the mouse after " << OutcomeName(outcome)
            << ", which has no picture)";
 }
@@ -242,7 +241,7 @@ testing::AssertionResult PlayScreenTest::ShowsBoard(const RgbImage& screen,
                << board.Text();
     }
     if (board.Result() == Outcome::InProgress) {
-        if (screen.At(kParkX, kParkY) != kBlack) {
+        if (screen.At(kParkX, kParkY) != kBoardBlack) {
             return testing::AssertionFailure()
                    << "the board is " << board.Text() << " but the mouse's pixel is "
                    << RgbText(screen.At(kParkX, kParkY))

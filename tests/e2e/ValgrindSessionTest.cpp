@@ -1,3 +1,4 @@
+#include "tests/e2e/support/BoardColours.h"
 #include "tests/e2e/support/BuildPaths.h"
 #include "tests/e2e/support/OutputWaits.h"
 #include "tests/e2e/support/RealWindowTest.h"
@@ -33,8 +34,6 @@ constexpr auto kSlowScreenTimeout = std::chrono::seconds(60);
 // The leak search at the end runs after the window has gone.
 constexpr auto kSlowExitTimeout = std::chrono::seconds(180);
 
-constexpr uint32_t kBlack = 0x000000;
-constexpr uint32_t kGrey = 0x808080;
 
 // The pointer rests here between moves: in the grey area right of the board, where a
 // 120x40 outcome picture centred on it lies wholly inside the window, and where the
@@ -167,7 +166,7 @@ protected:
             [&] {
                 area = AwaitSlowWindow().PixelAt(kGreyX, kBoardCheckY);
                 edge = AwaitSlowWindow().PixelAt(kBoardEdgeX, kBoardCheckY);
-                return area == kGrey && edge == kBlack;
+                return area == kBoardGrey && edge == kBoardBlack;
             },
             kSlowScreenTimeout);
         if (shown) {
@@ -218,7 +217,7 @@ protected:
                 const bool settled = WaitUntil(
                     [&] {
                         shown = OutcomeAtRest();
-                        return shown || AwaitSlowWindow().PixelAt(kRestX, kRestY) == kBlack;
+                        return shown || AwaitSlowWindow().PixelAt(kRestX, kRestY) == kBoardBlack;
                     },
                     kSlowScreenTimeout);
                 if (!settled) {
