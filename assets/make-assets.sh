@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Draws the game's seven pictures into this folder with ImageMagick and the DejaVu fonts.
 #
 #   bash assets/make-assets.sh

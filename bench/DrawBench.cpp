@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Times the drawing primitives on the game's screen (480x272 at 32 bits) and on a cell
 // sprite (90x90), beside SDL_FillRect of the same surface and a memset of its bytes.
 // After the usual table it prints each timing's ratio to SDL_FillRect and to memset of
@@ -47,7 +48,8 @@ Size SizeOf(const benchmark::State& state)
 
 void BM_SDL_FillRect(benchmark::State& state)
 {
-    Run(state, SizeOf(state), [](SDL_Surface* s) { SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, 128, 128, 128)); });
+    Run(state, SizeOf(state),
+        [](SDL_Surface* s) { SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, 128, 128, 128)); });
 }
 
 void BM_memset(benchmark::State& state)
@@ -70,7 +72,8 @@ void BM_DrawFillRect_board(benchmark::State& state)
 {
     // The play screen's grey area at radius 45 (405x270), or the whole sprite.
     Run(state, SizeOf(state), [](SDL_Surface* s) {
-        DrawFillRect(s, 0, 0, s->w == kScreen.w ? 405 : s->w, s->w == kScreen.w ? 270 : s->h, 128, 128, 128);
+        DrawFillRect(s, 0, 0, s->w == kScreen.w ? 405 : s->w, s->w == kScreen.w ? 270 : s->h, 128,
+                     128, 128);
     });
 }
 
@@ -82,17 +85,20 @@ void BM_DrawLine_diagonal(benchmark::State& state)
 // The board's lines and the cells' frames run along a row or a column.
 void BM_DrawLine_row(benchmark::State& state)
 {
-    Run(state, SizeOf(state), [](SDL_Surface* s) { DrawLine(s, 0, s->h / 2, s->w, s->h / 2, 255, 255, 255); });
+    Run(state, SizeOf(state),
+        [](SDL_Surface* s) { DrawLine(s, 0, s->h / 2, s->w, s->h / 2, 255, 255, 255); });
 }
 
 void BM_DrawLine_column(benchmark::State& state)
 {
-    Run(state, SizeOf(state), [](SDL_Surface* s) { DrawLine(s, s->w / 2, 0, s->w / 2, s->h, 255, 255, 255); });
+    Run(state, SizeOf(state),
+        [](SDL_Surface* s) { DrawLine(s, s->w / 2, 0, s->w / 2, s->h, 255, 255, 255); });
 }
 
 void BM_DrawCircle(benchmark::State& state)
 {
-    Run(state, SizeOf(state), [](SDL_Surface* s) { DrawCircle(s, s->w / 2, s->h / 2, s->h / 2, 255, 255, 255); });
+    Run(state, SizeOf(state),
+        [](SDL_Surface* s) { DrawCircle(s, s->w / 2, s->h / 2, s->h / 2, 255, 255, 255); });
 }
 
 // Argument 0: the 480x272 screen; 1: the 90x90 sprite.
@@ -110,10 +116,7 @@ BENCHMARK(BM_DrawCircle)->Arg(0)->Arg(1);
 class RecordingReporter : public benchmark::ConsoleReporter {
 public:
     // Coloured only on a terminal, so that a saved run reads as plain text.
-    RecordingReporter()
-        : ConsoleReporter(isatty(fileno(stdout)) ? OO_Defaults : OO_Tabular)
-    {
-    }
+    RecordingReporter() : ConsoleReporter(isatty(fileno(stdout)) ? OO_Defaults : OO_Tabular) {}
 
     void ReportRuns(const std::vector<Run>& runs) override
     {
@@ -129,10 +132,10 @@ public:
 
 void PrintRatios(const std::map<std::string, double>& times)
 {
-    const char* const primitives[] = {"BM_ClearScr_grey", "BM_ClearScr_black", "BM_DrawFillRect_board",
-                                      "BM_DrawLine_diagonal", "BM_DrawLine_row", "BM_DrawLine_column",
-                                      "BM_DrawCircle", "BM_SDL_FillRect",
-                                      "BM_memset"};
+    const char* const primitives[] = {
+        "BM_ClearScr_grey",     "BM_ClearScr_black", "BM_DrawFillRect_board",
+        "BM_DrawLine_diagonal", "BM_DrawLine_row",   "BM_DrawLine_column",
+        "BM_DrawCircle",        "BM_SDL_FillRect",   "BM_memset"};
     const char* const sizes[] = {"480x272", "90x90"};
     std::printf("\n%-24s %-8s %12s %14s %10s\n", "primitive", "surface", "cpu (ns)",
                 "/SDL_FillRect", "/memset");

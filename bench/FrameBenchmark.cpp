@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The cost of one frame (HandleEvents, Update, Draw, as the game's loop runs it) of each
 // screen under SDL's dummy video driver, beside the same picture drawn with SDL_FillRect
 // and SDL_BlitSurface in the same run; a summary after the table gives each ratio. The
@@ -104,9 +105,12 @@ enum class Part { BoardArea, Grid, Cells };
 const char* PartName(Part part)
 {
     switch (part) {
-    case Part::BoardArea: return "board_area";
-    case Part::Grid: return "grid_lines";
-    case Part::Cells: return "cells";
+    case Part::BoardArea:
+        return "board_area";
+    case Part::Grid:
+        return "grid_lines";
+    case Part::Cells:
+        return "cells";
     }
     return "?";
 }
@@ -135,9 +139,15 @@ void DrawPartTheGamesWay(Part part, SDL_Surface* screen, const SdlPicture& sprit
 void DrawPartSdlsWay(Part part, const SdlPicture& picture)
 {
     switch (part) {
-    case Part::BoardArea: picture.DrawBoardArea(); break;
-    case Part::Grid: picture.DrawGrid(); break;
-    case Part::Cells: picture.DrawCells(); break;
+    case Part::BoardArea:
+        picture.DrawBoardArea();
+        break;
+    case Part::Grid:
+        picture.DrawGrid();
+        break;
+    case Part::Cells:
+        picture.DrawCells();
+        break;
     }
 }
 
@@ -163,13 +173,17 @@ void RegisterAll()
 {
     for (Scene scene : kScenes) {
         const std::string stem = std::string("frame/") + SceneName(scene);
-        benchmark::RegisterBenchmark((stem + "/game").c_str(), GameFrame, scene)->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark((stem + "/sdl").c_str(), SdlFrame, scene)->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark((stem + "/game").c_str(), GameFrame, scene)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark((stem + "/sdl").c_str(), SdlFrame, scene)
+            ->Unit(benchmark::kMicrosecond);
     }
     for (Part part : {Part::BoardArea, Part::Grid, Part::Cells}) {
         const std::string stem = std::string("play_part/") + PartName(part);
-        benchmark::RegisterBenchmark((stem + "/game").c_str(), PartFrame, part, true)->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark((stem + "/sdl").c_str(), PartFrame, part, false)->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark((stem + "/game").c_str(), PartFrame, part, true)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark((stem + "/sdl").c_str(), PartFrame, part, false)
+            ->Unit(benchmark::kMicrosecond);
     }
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "board/morvane.h"
 
 #include "draw/Draw.h"
@@ -18,14 +19,9 @@ struct Cell {
 // The eight lines in the order they are tested: the three columns i, the anti-diagonal,
 // the three rows j, the main diagonal.
 constexpr Cell kLines[8][3] = {
-    {{0, 0}, {0, 1}, {0, 2}},
-    {{1, 0}, {1, 1}, {1, 2}},
-    {{2, 0}, {2, 1}, {2, 2}},
-    {{2, 0}, {1, 1}, {0, 2}},
-    {{0, 0}, {1, 0}, {2, 0}},
-    {{0, 1}, {1, 1}, {2, 1}},
-    {{0, 2}, {1, 2}, {2, 2}},
-    {{0, 0}, {1, 1}, {2, 2}},
+    {{0, 0}, {0, 1}, {0, 2}}, {{1, 0}, {1, 1}, {1, 2}}, {{2, 0}, {2, 1}, {2, 2}},
+    {{2, 0}, {1, 1}, {0, 2}}, {{0, 0}, {1, 0}, {2, 0}}, {{0, 1}, {1, 1}, {2, 1}},
+    {{0, 2}, {1, 2}, {2, 2}}, {{0, 0}, {1, 1}, {2, 2}},
 };
 
 bool HasLineOf(const int (&cells)[3][3], int mark)
@@ -41,10 +37,14 @@ bool HasLineOf(const int (&cells)[3][3], int mark)
 SDL_Surface* SpriteFor(int value, SDL_Surface* O, SDL_Surface* X, SDL_Surface* null)
 {
     switch (value) {
-    case morvane::kHuman: return O;
-    case morvane::kComputer: return X;
-    case morvane::kEmpty: return null;
-    default: return nullptr;
+    case morvane::kHuman:
+        return O;
+    case morvane::kComputer:
+        return X;
+    case morvane::kEmpty:
+        return null;
+    default:
+        return nullptr;
     }
 }
 
@@ -108,7 +108,8 @@ void morvane::AI(bool& turn)
     turn = !turn;
 }
 
-void morvane::drawmap(SDL_Surface* screen, SDL_Surface* O, SDL_Surface* X, SDL_Surface* null, int radius)
+void morvane::drawmap(SDL_Surface* screen, SDL_Surface* O, SDL_Surface* X, SDL_Surface* null,
+                      int radius)
 {
     const long long pitch = 2LL * radius;
     for (int i = 0; i < 3; ++i) {

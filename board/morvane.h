@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <SDL.h>
@@ -33,7 +34,8 @@ public:
 
     // Draws the nine cells onto screen, the cell (i, j) at (2*radius*i, 2*radius*j),
     // as O (1), X (0) or null (-1), after painting a white frame into that sprite.
-    void drawmap(SDL_Surface* screen, SDL_Surface* O, SDL_Surface* X, SDL_Surface* null, int radius);
+    void drawmap(SDL_Surface* screen, SDL_Surface* O, SDL_Surface* X, SDL_Surface* null,
+                 int radius);
 };
 
 extern morvane t;

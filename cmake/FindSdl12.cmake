@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Finds SDL 1.2 and presents it as the target Sdl12::Sdl12.
 # CMake's own SDL module comes first; pkg-config's "sdl" is the fall-back, which also
 # finds the compatibility build of SDL 1.2 where that is what the machine has.

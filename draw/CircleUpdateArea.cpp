@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "draw/CircleUpdateArea.h"
 
 #include <algorithm>

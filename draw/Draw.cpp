@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "draw/Draw.h"
 
 #include "draw/CircleAngles.h"
@@ -48,13 +49,17 @@ void FillArea(PixelWriter<Bpp>, const PixelMemory& memory, int x1, int y1, int x
         return;
     }
     for (int y = top; y < bottom; ++y)
-        Writer::PutRun(memory.base + Writer::RowOffset(y, memory.pitch) + left * Bpp, right - left, c);
+        Writer::PutRun(memory.base + Writer::RowOffset(y, memory.pitch) + left * Bpp, right - left,
+                       c);
 }
 
 // Columns a circle point is moved left by, per pixel size: the outline sits a little left
 // of its centre, by an amount that differs between depths.
 template <int Bpp>
-constexpr int kCircleShift = Bpp == 1 ? 1 : Bpp == 2 ? 2 : Bpp == 3 ? 1 : 4;
+constexpr int kCircleShift = Bpp == 1   ? 1
+                             : Bpp == 2 ? 2
+                             : Bpp == 3 ? 1
+                                        : 4;
 
 template <int Bpp>
 void PlotCircle(PixelWriter<Bpp>, const PixelMemory& memory, int x, int y, int radius, Uint32 c)
@@ -81,7 +86,8 @@ void PlotCircle(PixelWriter<Bpp>, const PixelMemory& memory, int x, int y, int r
 enum class LineMethod { ShortcutWherePossible, EveryPoint };
 
 // DrawLine's locking and colour, then its points by the method asked for.
-void DrawLineBy(LineMethod method, SDL_Surface* screen, int x1, int y1, int x2, int y2, Uint8 R, Uint8 G, Uint8 B)
+void DrawLineBy(LineMethod method, SDL_Surface* screen, int x1, int y1, int x2, int y2, Uint8 R,
+                Uint8 G, Uint8 B)
 {
     if (Unusable(screen))
         return;
@@ -93,7 +99,8 @@ void DrawLineBy(LineMethod method, SDL_Surface* screen, int x1, int y1, int x2, 
     // Subtracted as doubles: the int difference of far-apart ends could overflow.
     const double dx = static_cast<double>(x2) - x1;
     const double dy = static_cast<double>(y2) - y1;
-    const bool shortcut = method == LineMethod::ShortcutWherePossible && draw_detail::IsShortAxisLine(dx, dy);
+    const bool shortcut =
+        method == LineMethod::ShortcutWherePossible && draw_detail::IsShortAxisLine(dx, dy);
     WithPixelWriter(bytesPerPixel, [&](auto writer) {
         const PixelMemory memory = MemoryOf(screen, bytesPerPixel);
         if (shortcut)
@@ -141,8 +148,8 @@ void DrawLine(SDL_Surface* screen, int x1, int y1, int x2, int y2, Uint8 R, Uint
     DrawLineBy(LineMethod::ShortcutWherePossible, screen, x1, y1, x2, y2, R, G, B);
 }
 
-void draw_detail::DrawLineThroughEveryPoint(SDL_Surface* screen, int x1, int y1, int x2, int y2, Uint8 R, Uint8 G,
-                                            Uint8 B)
+void draw_detail::DrawLineThroughEveryPoint(SDL_Surface* screen, int x1, int y1, int x2, int y2,
+                                            Uint8 R, Uint8 G, Uint8 B)
 {
     DrawLineBy(LineMethod::EveryPoint, screen, x1, y1, x2, y2, R, G, B);
 }

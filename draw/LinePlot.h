@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "draw/PixelMemory.h"
@@ -72,8 +73,8 @@ inline bool IsShortAxisLine(double dx, double dy)
 
 // Computes and writes each of the 1000 points, skipping those off the surface.
 template <int Bpp>
-void PlotEveryLinePoint(PixelWriter<Bpp>, const PixelMemory& memory, int x1, int y1, double dx, double dy,
-                        Uint32 c)
+void PlotEveryLinePoint(PixelWriter<Bpp>, const PixelMemory& memory, int x1, int y1, double dx,
+                        double dy, Uint32 c)
 {
     using Writer = PixelWriter<Bpp>;
     for (double t = 0.0; t < 1.0; t += kLineStep) {
@@ -91,8 +92,8 @@ void PlotEveryLinePoint(PixelWriter<Bpp>, const PixelMemory& memory, int x1, int
 // row (or column), and along the line they cover each pixel from the start to the last
 // point with no gap, so only the last point is computed. The run is cut to the surface.
 template <int Bpp>
-void PlotShortAxisLine(PixelWriter<Bpp>, const PixelMemory& memory, int x1, int y1, double dx, double dy,
-                       Uint32 c)
+void PlotShortAxisLine(PixelWriter<Bpp>, const PixelMemory& memory, int x1, int y1, double dx,
+                       double dy, Uint32 c)
 {
     using Writer = PixelWriter<Bpp>;
     const bool horizontal = dy == 0.0;
@@ -100,24 +101,28 @@ void PlotShortAxisLine(PixelWriter<Bpp>, const PixelMemory& memory, int x1, int 
     if (across < 0 || across >= (horizontal ? memory.height : memory.columns))
         return;
     const int start = horizontal ? x1 : y1;
-    const long long end = static_cast<long long>(LineCoordinate(horizontal ? dx : dy, kLastLineParameter, start));
+    const long long end =
+        static_cast<long long>(LineCoordinate(horizontal ? dx : dy, kLastLineParameter, start));
     const long long limit = horizontal ? memory.columns : memory.height;
     const long long first = std::max(std::min<long long>(start, end), 0LL);
     const long long last = std::min(std::max<long long>(start, end), limit - 1);
     if (first > last)
         return;
     if (horizontal) {
-        Writer::PutRun(memory.base + Writer::RowOffset(y1, memory.pitch) + first * Bpp, last - first + 1, c);
+        Writer::PutRun(memory.base + Writer::RowOffset(y1, memory.pitch) + first * Bpp,
+                       last - first + 1, c);
         return;
     }
     // Row by row through RowOffset, not by pitch: a pitch that is not a whole number of
     // 2- or 4-byte pixels moves each row's first pixel by its own amount.
     for (long long y = first; y <= last; ++y)
-        Writer::Put(memory.base + Writer::RowOffset(static_cast<int>(y), memory.pitch) + x1 * Bpp, c);
+        Writer::Put(memory.base + Writer::RowOffset(static_cast<int>(y), memory.pitch) + x1 * Bpp,
+                    c);
 }
 
 // DrawLine without its shortcut: every point computed, as the plain loop does. The tests
 // hold DrawLine to exactly these pixels.
-void DrawLineThroughEveryPoint(SDL_Surface* screen, int x1, int y1, int x2, int y2, Uint8 R, Uint8 G, Uint8 B);
+void DrawLineThroughEveryPoint(SDL_Surface* screen, int x1, int y1, int x2, int y2, Uint8 R,
+                               Uint8 G, Uint8 B);
 
 }  // namespace draw_detail

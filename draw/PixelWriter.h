@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <SDL.h>
@@ -81,11 +82,20 @@ template <class Body>
 void WithPixelWriter(int bytesPerPixel, Body&& body)
 {
     switch (bytesPerPixel) {
-    case 1: body(PixelWriter<1>{}); break;
-    case 2: body(PixelWriter<2>{}); break;
-    case 3: body(PixelWriter<3>{}); break;
-    case 4: body(PixelWriter<4>{}); break;
-    default: break;
+    case 1:
+        body(PixelWriter<1>{});
+        break;
+    case 2:
+        body(PixelWriter<2>{});
+        break;
+    case 3:
+        body(PixelWriter<3>{});
+        break;
+    case 4:
+        body(PixelWriter<4>{});
+        break;
+    default:
+        break;
     }
 }
 

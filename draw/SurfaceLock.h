@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <SDL.h>
@@ -16,8 +17,7 @@ inline bool MustLock(const SDL_Surface* surface)
 
 class SurfaceLock {
 public:
-    explicit SurfaceLock(SDL_Surface* surface)
-        : m_surface(surface)
+    explicit SurfaceLock(SDL_Surface* surface) : m_surface(surface)
     {
         if (MustLock(surface)) {
             m_locked = SDL_LockSurface(surface) >= 0;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/CGameEngine.h"
 
 #include "engine/CGameState.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/FrameLoop.h"
 
 #include "engine/CGameEngine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The game's own entry point: echoes its arguments, starts the engine on the intro

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Shuts SDL down. Registered with atexit as soon as SDL has started, so that every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/SDL_main.h"
 
 #include <SDL.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libFuzzer target for the drawing primitives. Every input is a surface and a list of calls:
 //
 //   width  (2 bytes, mod 601)   height (2 bytes, mod 601)
@@ -76,10 +77,18 @@ Call ReadCall(ByteReader& in)
 void Perform(SDL_Surface* surface, const Call& call)
 {
     switch (call.primitive) {
-    case Primitive::Clear: ClearScr(surface, call.R, call.G, call.B); break;
-    case Primitive::FillRect: DrawFillRect(surface, call.a, call.b, call.c, call.d, call.R, call.G, call.B); break;
-    case Primitive::Line: DrawLine(surface, call.a, call.b, call.c, call.d, call.R, call.G, call.B); break;
-    case Primitive::Circle: DrawCircle(surface, call.a, call.b, call.c, call.R, call.G, call.B); break;
+    case Primitive::Clear:
+        ClearScr(surface, call.R, call.G, call.B);
+        break;
+    case Primitive::FillRect:
+        DrawFillRect(surface, call.a, call.b, call.c, call.d, call.R, call.G, call.B);
+        break;
+    case Primitive::Line:
+        DrawLine(surface, call.a, call.b, call.c, call.d, call.R, call.G, call.B);
+        break;
+    case Primitive::Circle:
+        DrawCircle(surface, call.a, call.b, call.c, call.R, call.G, call.B);
+        break;
     }
 }
 
@@ -117,7 +126,8 @@ Uint8 PatternFor(const SDL_Surface* surface, const Call& call)
 bool RowsAreExact(const PixelLayout& layout)
 {
     const int pitch = layout.w * layout.bytesPerPixel + layout.paddingBytes;
-    return layout.bytesPerPixel == 1 || layout.bytesPerPixel == 3 || pitch % layout.bytesPerPixel == 0;
+    return layout.bytesPerPixel == 1 || layout.bytesPerPixel == 3 ||
+           pitch % layout.bytesPerPixel == 0;
 }
 
 }  // namespace

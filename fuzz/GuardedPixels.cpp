@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "fuzz/GuardedPixels.h"
 
 GuardedPixels::GuardedPixels(const PixelLayout& layout)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <SDL.h>
@@ -41,7 +42,10 @@ public:
 
 private:
     size_t PixelStart() const { return kGuardBytes + static_cast<size_t>(m_layout.misalignment); }
-    size_t PixelBytes() const { return static_cast<size_t>(m_pitch) * static_cast<size_t>(m_layout.h); }
+    size_t PixelBytes() const
+    {
+        return static_cast<size_t>(m_pitch) * static_cast<size_t>(m_layout.h);
+    }
 
     PixelLayout m_layout;
     int m_pitch;

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Runs one libFuzzer target for a bounded time on a fresh copy of its committed corpus
 # and fails on any finding: a crash or sanitizer report, a failed check, a leak, a hang
 # or running out of memory. Called by ctest:

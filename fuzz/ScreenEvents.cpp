@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "fuzz/ScreenEvents.h"
 
 namespace {
@@ -36,11 +37,16 @@ SDL_Event JoyButton(Uint8 type, ByteReader& in)
 SDL_Event ReadScreenEvent(ByteReader& in)
 {
     switch (in.Byte() % kEventKinds) {
-    case 0: return Key(SDL_KEYDOWN, SDLK_ESCAPE);
-    case 1: return Key(SDL_KEYDOWN, SDLK_SPACE);
-    case 2: return Key(SDL_KEYDOWN, SDLK_i);
-    case 3: return Key(SDL_KEYDOWN, in.U16() % SDLK_LAST);
-    case 4: return Key(SDL_KEYUP, in.U16() % SDLK_LAST);
+    case 0:
+        return Key(SDL_KEYDOWN, SDLK_ESCAPE);
+    case 1:
+        return Key(SDL_KEYDOWN, SDLK_SPACE);
+    case 2:
+        return Key(SDL_KEYDOWN, SDLK_i);
+    case 3:
+        return Key(SDL_KEYDOWN, in.U16() % SDLK_LAST);
+    case 4:
+        return Key(SDL_KEYUP, in.U16() % SDLK_LAST);
     case 5: {
         SDL_Event event{};
         event.type = SDL_MOUSEMOTION;
@@ -48,10 +54,14 @@ SDL_Event ReadScreenEvent(ByteReader& in)
         event.motion.y = in.U16();
         return event;
     }
-    case 6: return MouseButton(SDL_MOUSEBUTTONDOWN, in);
-    case 7: return MouseButton(SDL_MOUSEBUTTONUP, in);
-    case 8: return JoyButton(SDL_JOYBUTTONDOWN, in);
-    case 9: return JoyButton(SDL_JOYBUTTONUP, in);
+    case 6:
+        return MouseButton(SDL_MOUSEBUTTONDOWN, in);
+    case 7:
+        return MouseButton(SDL_MOUSEBUTTONUP, in);
+    case 8:
+        return JoyButton(SDL_JOYBUTTONDOWN, in);
+    case 9:
+        return JoyButton(SDL_JOYBUTTONUP, in);
     case 10: {
         SDL_Event event{};
         event.type = SDL_QUIT;

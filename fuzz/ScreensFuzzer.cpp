@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libFuzzer target for the screens: the engine with all four screens, fed with input
 // events through SDL's queue and run frame by frame under the dummy video driver.
 //

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Makes the desktop icon, noughts.png (64x64), from the board drawn on the game's own
 # intro picture, cut out on its navy ground and given rounded corners.
 #

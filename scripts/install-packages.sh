@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages that are missing from the given list, with apt-get as
 # root or through sudo otherwise. Installs nothing when all are there, so it is safe to
 # run again and again.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The Debian packages each command needs; sourced by play.sh and test.sh.
 
 # To build and play: the compiler, CMake and SDL 1.2.
@@ -5,10 +6,11 @@ PLAY_PACKAGES=(g++ make cmake pkg-config libsdl1.2-dev)
 
 # To build and run every test: the above, GoogleTest and Google Benchmark, an X server
 # with the XTEST extension for the real-window tests, clang's fuzzer runtime, valgrind,
-# and the tools the installation tests check the package with.
+# the tools the installation tests check the package with, and the format gate.
 TEST_PACKAGES=("${PLAY_PACKAGES[@]}"
   libgtest-dev libbenchmark-dev
   xvfb xauth libx11-dev libxtst-dev
   clang libclang-rt-14-dev
   valgrind
-  dpkg-dev desktop-file-utils man-db)
+  dpkg-dev desktop-file-utils man-db
+  clang-format)

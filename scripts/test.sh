@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, then builds and runs every test twice: once in an ordinary
 # build and once with AddressSanitizer and UndefinedBehaviorSanitizer, which stop at the
 # first finding. Then fuzzes the drawing and the screens for a bounded time in a clang
@@ -8,6 +9,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/packages.sh"
 
 "$root/scripts/install-packages.sh" "${TEST_PACKAGES[@]}"
+
+# The gates that need no build come first: they fail in seconds.
+bash "$root/scripts/check-format.sh"
 
 export SDL_AUDIODRIVER=dummy
 jobs=$(nproc)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "states/CIntroState.h"
 
 #include "engine/CGameEngine.h"

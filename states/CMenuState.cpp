@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "states/CMenuState.h"
 
 #include "engine/CGameEngine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "states/CPlayState.h"
 
 #include "board/morvane.h"
@@ -68,8 +69,8 @@ void CPlayState::Init()
     // Only now, once the circle has been shifted by the picture's own pixel size: from
     // here on the sprites are blitted every frame, and copies in the screen's format
     // blit without conversion.
-    for (SDL_Surface** sprite : {&m_oSprite, &m_xSprite, &m_winSprite, &m_loseSprite,
-                                 &m_emptySprite, &m_drawSprite}) {
+    for (SDL_Surface** sprite :
+         {&m_oSprite, &m_xSprite, &m_winSprite, &m_loseSprite, &m_emptySprite, &m_drawSprite}) {
         *sprite = ToScreenFormat(*sprite);
     }
     m_cursor = &m_oSprite;
@@ -88,8 +89,8 @@ void CPlayState::Init()
 
 void CPlayState::Cleanup()
 {
-    for (SDL_Surface** sprite : {&m_oSprite, &m_xSprite, &m_winSprite, &m_loseSprite,
-                                 &m_drawSprite, &m_emptySprite}) {
+    for (SDL_Surface** sprite :
+         {&m_oSprite, &m_xSprite, &m_winSprite, &m_loseSprite, &m_drawSprite, &m_emptySprite}) {
         FreeBitmap(*sprite);
     }
     m_turn = true;
@@ -204,11 +205,16 @@ void CPlayState::ChooseCursor()
 
 CPlayState::Cursor CPlayState::CursorShown() const
 {
-    if (m_cursor == &m_oSprite) return Cursor::Circle;
-    if (m_cursor == &m_xSprite) return Cursor::Cross;
-    if (m_cursor == &m_winSprite) return Cursor::Win;
-    if (m_cursor == &m_loseSprite) return Cursor::Loss;
-    if (m_cursor == &m_drawSprite) return Cursor::Draw;
+    if (m_cursor == &m_oSprite)
+        return Cursor::Circle;
+    if (m_cursor == &m_xSprite)
+        return Cursor::Cross;
+    if (m_cursor == &m_winSprite)
+        return Cursor::Win;
+    if (m_cursor == &m_loseSprite)
+        return Cursor::Loss;
+    if (m_cursor == &m_drawSprite)
+        return Cursor::Draw;
     return Cursor::None;
 }
 

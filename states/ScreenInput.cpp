@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "states/ScreenInput.h"
 
 #include <SDL.h>

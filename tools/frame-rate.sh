@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Frames per second of the play screen while idle on the board, in a real X window.
 #
 #   tools/frame-rate.sh [BUILD_DIR] [SECONDS]

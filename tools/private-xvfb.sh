@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Sourced by the tools that need a real window: a private Xvfb server of their own.
 #
 #   start_private_xvfb WORK_DIR   starts it, sets xvfb_pid and exports DISPLAY

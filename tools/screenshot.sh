@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Takes the README's pictures from the real game window under a private Xvfb display.
 #
 #   tools/screenshot.sh [BUILD_DIR] [OUT_DIR]

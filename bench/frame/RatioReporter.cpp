@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "bench/frame/RatioReporter.h"
 
 #include <cstdio>
@@ -9,7 +10,8 @@ const std::string kSdl = "/sdl";
 
 bool EndsWith(const std::string& text, const std::string& end)
 {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
 }  // namespace
@@ -31,8 +33,9 @@ void RatioReporter::ReportRuns(const std::vector<Run>& runs)
 void RatioReporter::Finalize()
 {
     ConsoleReporter::Finalize();
-    std::printf("\nGame over SDL-drawn (CPU time per frame, the median if repeated; above 1 the"
-                " game is slower):\n");
+    std::printf(
+        "\nGame over SDL-drawn (CPU time per frame, the median if repeated; above 1 the"
+        " game is slower):\n");
     for (const auto& [name, gameTime] : m_times) {
         if (!EndsWith(name, kGame))
             continue;
@@ -40,7 +43,7 @@ void RatioReporter::Finalize()
         const auto sdl = m_times.find(stem + kSdl);
         if (sdl == m_times.end() || sdl->second <= 0)
             continue;
-        std::printf("  %-24s game %9.1f us   sdl %9.1f us   ratio %5.2f\n", stem.c_str(),
-                    gameTime, sdl->second, gameTime / sdl->second);
+        std::printf("  %-24s game %9.1f us   sdl %9.1f us   ratio %5.2f\n", stem.c_str(), gameTime,
+                    sdl->second, gameTime / sdl->second);
     }
 }

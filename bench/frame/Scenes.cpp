@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "bench/frame/Scenes.h"
 
 #include "board/morvane.h"
@@ -37,12 +38,18 @@ bool EventsQueued()
 const char* SceneName(Scene scene)
 {
     switch (scene) {
-    case Scene::Intro: return "intro";
-    case Scene::Menu: return "menu";
-    case Scene::Item: return "item";
-    case Scene::PlayEmpty: return "play_empty";
-    case Scene::PlayHalf: return "play_half";
-    case Scene::PlayFinished: return "play_finished";
+    case Scene::Intro:
+        return "intro";
+    case Scene::Menu:
+        return "menu";
+    case Scene::Item:
+        return "item";
+    case Scene::PlayEmpty:
+        return "play_empty";
+    case Scene::PlayHalf:
+        return "play_half";
+    case Scene::PlayFinished:
+        return "play_finished";
     }
     return "?";
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "engine/CGameEngine.h"
@@ -8,7 +9,7 @@
 // idle one (no event pending), the state a player sees when looking at the screen.
 enum class Scene { Intro, Menu, Item, PlayEmpty, PlayHalf, PlayFinished };
 
-constexpr Scene kScenes[] = {Scene::Intro, Scene::Menu, Scene::Item,
+constexpr Scene kScenes[] = {Scene::Intro,     Scene::Menu,     Scene::Item,
                              Scene::PlayEmpty, Scene::PlayHalf, Scene::PlayFinished};
 
 const char* SceneName(Scene scene);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "bench/frame/SdlPicture.h"
 
 #include "board/morvane.h"
@@ -35,7 +36,8 @@ void Frame(SDL_Surface* sprite)
     const Sint16 bottom = static_cast<Sint16>(sprite->h - 1);
     const Uint16 across = static_cast<Uint16>(sprite->w - 1);
     const Uint16 down = static_cast<Uint16>(sprite->h - 1);
-    SDL_Rect strokes[4] = {{0, 0, 1, down}, {0, 0, across, 1}, {right, 0, 1, down}, {0, bottom, across, 1}};
+    SDL_Rect strokes[4] = {
+        {0, 0, 1, down}, {0, 0, across, 1}, {right, 0, 1, down}, {0, bottom, across, 1}};
     for (SDL_Rect& stroke : strokes)
         SDL_FillRect(sprite, &stroke, white);
 }
@@ -78,10 +80,17 @@ void Blit(SDL_Surface* picture, SDL_Surface* screen, int x, int y)
 SdlPicture::SdlPicture(Scene scene, SDL_Surface* screen) : m_scene(scene), m_screen(screen)
 {
     switch (scene) {
-    case Scene::Intro: m_background = InScreenFormat(Load("intro.bmp")); return;
-    case Scene::Menu: m_background = InScreenFormat(Load("menu.bmp")); return;
-    case Scene::Item: m_background = InScreenFormat(Load("item.bmp")); return;
-    default: break;
+    case Scene::Intro:
+        m_background = InScreenFormat(Load("intro.bmp"));
+        return;
+    case Scene::Menu:
+        m_background = InScreenFormat(Load("menu.bmp"));
+        return;
+    case Scene::Item:
+        m_background = InScreenFormat(Load("item.bmp"));
+        return;
+    default:
+        break;
     }
     m_circle = InScreenFormat(LoadCircle());
     m_bareCircle = InScreenFormat(LoadCircle());
@@ -99,7 +108,8 @@ SdlPicture::SdlPicture(Scene scene, SDL_Surface* screen) : m_scene(scene), m_scr
 
 SdlPicture::~SdlPicture()
 {
-    for (SDL_Surface* picture : {m_background, m_circle, m_cross, m_empty, m_bareCircle, m_win, m_loss, m_draw})
+    for (SDL_Surface* picture :
+         {m_background, m_circle, m_cross, m_empty, m_bareCircle, m_win, m_loss, m_draw})
         SDL_FreeSurface(picture);
 }
 
@@ -147,8 +157,9 @@ void SdlPicture::DrawCells() const
     for (int i = 0; i < 3; ++i) {
         for (int j = 0; j < 3; ++j) {
             const int cell = t.cells[i][j];
-            SDL_Surface* sprite = cell == morvane::kHuman ? m_circle
-                                : cell == morvane::kComputer ? m_cross : m_empty;
+            SDL_Surface* sprite = cell == morvane::kHuman      ? m_circle
+                                  : cell == morvane::kComputer ? m_cross
+                                                               : m_empty;
             Blit(sprite, m_screen, pitch * i, pitch * j);
         }
     }
@@ -157,10 +168,14 @@ void SdlPicture::DrawCells() const
 SDL_Surface* SdlPicture::CursorFor() const
 {
     switch (t.setgame()) {
-    case morvane::kHuman: return m_win;
-    case morvane::kComputer: return m_loss;
-    case morvane::kDraw: return m_draw;
-    default: break;
+    case morvane::kHuman:
+        return m_win;
+    case morvane::kComputer:
+        return m_loss;
+    case morvane::kDraw:
+        return m_draw;
+    default:
+        break;
     }
     // The human is to move in every scene; the circle is framed once a cell has shown it.
     for (const auto& column : t.cells)

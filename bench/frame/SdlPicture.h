@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "bench/frame/Scenes.h"
@@ -39,11 +40,11 @@ private:
 
     Scene m_scene;
     SDL_Surface* m_screen;
-    SDL_Surface* m_background = nullptr;   // the bitmap screens' picture
-    SDL_Surface* m_circle = nullptr;       // framed, as cells show it
-    SDL_Surface* m_cross = nullptr;        // framed
-    SDL_Surface* m_empty = nullptr;        // framed
-    SDL_Surface* m_bareCircle = nullptr;   // the cursor before any circle is on the board
+    SDL_Surface* m_background = nullptr;  // the bitmap screens' picture
+    SDL_Surface* m_circle = nullptr;      // framed, as cells show it
+    SDL_Surface* m_cross = nullptr;       // framed
+    SDL_Surface* m_empty = nullptr;       // framed
+    SDL_Surface* m_bareCircle = nullptr;  // the cursor before any circle is on the board
     SDL_Surface* m_win = nullptr;
     SDL_Surface* m_loss = nullptr;
     SDL_Surface* m_draw = nullptr;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "bench/frame/WindowRate.h"
 
 #include "bench/frame/Scenes.h"
@@ -81,8 +82,9 @@ int MeasureWindowFrameRate(double seconds)
     const SDL_Surface* screen = engine.m_screen;
     char driver[32] = "?";
     SDL_VideoDriverName(driver, sizeof driver);
-    std::printf("Real window (%s driver, %dx%d at %d bits), idle on the empty board, %.1f s each:\n",
-                driver, screen->w, screen->h, screen->format->BitsPerPixel, seconds);
+    std::printf(
+        "Real window (%s driver, %dx%d at %d bits), idle on the empty board, %.1f s each:\n",
+        driver, screen->w, screen->h, screen->format->BitsPerPixel, seconds);
 
     Tally game;
     Tally sdl;

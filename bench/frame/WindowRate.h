@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Frames per second of the play screen, idle on an empty board, in a real window: the

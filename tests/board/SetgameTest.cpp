@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "board/morvane.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "draw/CircleUpdateArea.h"
 #include "draw/Draw.h"
 #include "tests/draw/GuardedSurface.h"
@@ -91,12 +92,13 @@ protected:
 
 TEST_P(CircleAtEveryDepth, MatchesTheCandidatePointsShiftedLeft)
 {
-    const int cases[][3] = {{45, 45, 45}, {45, 45, 20}, {10, 80, 30}, {0, 0, 60}, {45, 45, -45},
-                            {89, 1, 100}, {2, 45, 3},   {45, 45, 0}};
+    const int cases[][3] = {{45, 45, 45},  {45, 45, 20}, {10, 80, 30}, {0, 0, 60},
+                            {45, 45, -45}, {89, 1, 100}, {2, 45, 3},   {45, 45, 0}};
     for (const auto& c : cases) {
         const auto expected = ExpectedCircleMemory(surface, c[0], c[1], c[2], orange);
         DrawCircle(surface, c[0], c[1], c[2], 250, 140, 10);
-        EXPECT_EQ(MemoryOf(surface), expected) << "centre " << c[0] << "," << c[1] << " radius " << c[2];
+        EXPECT_EQ(MemoryOf(surface), expected)
+            << "centre " << c[0] << "," << c[1] << " radius " << c[2];
     }
 }
 
@@ -179,8 +181,8 @@ TEST(Circle, OnTheScreenDrawsAsOnAnySurface)
     SDL_Surface* screen = SDL_SetVideoMode(480, 272, 32, 0);
     ASSERT_NE(screen, nullptr) << SDL_GetError();
     // Update areas reaching past every edge, and none at all: each must be cut or dropped.
-    const int cases[][3] = {{240, 136, 100}, {470, 260, 300}, {-100, -100, 50}, {240, 136, INT_MAX},
-                            {0, 0, INT_MIN}};
+    const int cases[][3] = {
+        {240, 136, 100}, {470, 260, 300}, {-100, -100, 50}, {240, 136, INT_MAX}, {0, 0, INT_MIN}};
     for (const auto& c : cases) {
         SDL_LockSurface(screen);
         const auto expected = ExpectedCircleMemory(screen, c[0], c[1], c[2],

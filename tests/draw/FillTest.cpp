@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "draw/Draw.h"
 #include "tests/draw/PixelSets.h"
 #include "tests/support/Surfaces.h"
@@ -92,14 +93,13 @@ TEST(PixelRule, TwoBytePixelsCountRowsInWholeElements)
 {
     // A pitch of 9 bytes: row y starts at element (9 * y) / 2, that is bytes 0, 8, 18, 26.
     Uint8 memory[9 * 4] = {};
-    SDL_Surface* surface =
-        SDL_CreateRGBSurfaceFrom(memory, 4, 4, 16, 9, 0xF800, 0x07E0, 0x001F, 0);
+    SDL_Surface* surface = SDL_CreateRGBSurfaceFrom(memory, 4, 4, 16, 9, 0xF800, 0x07E0, 0x001F, 0);
     ASSERT_NE(surface, nullptr);
     for (int y = 0; y < 4; ++y)
         DrawLine(surface, 0, y, 1, y, 255, 255, 255);  // writes pixel (0, y) alone
     for (int i = 0; i < 36; ++i) {
-        const bool written = i == 0 || i == 1 || i == 8 || i == 9 || i == 18 || i == 19 ||
-                             i == 26 || i == 27;
+        const bool written =
+            i == 0 || i == 1 || i == 8 || i == 9 || i == 18 || i == 19 || i == 26 || i == 27;
         EXPECT_EQ(memory[i], written ? 0xFF : 0x00) << "byte " << i;
     }
     SDL_FreeSurface(surface);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/draw/GuardedSurface.h"
 
 namespace {
@@ -12,16 +13,22 @@ struct Masks {
 Masks MasksFor(int bytesPerPixel)
 {
     switch (bytesPerPixel) {
-    case 1: return {0, 0, 0};
-    case 2: return {0xF800, 0x07E0, 0x001F};
-    default: return {0xFF0000, 0x00FF00, 0x0000FF};
+    case 1:
+        return {0, 0, 0};
+    case 2:
+        return {0xF800, 0x07E0, 0x001F};
+    default:
+        return {0xFF0000, 0x00FF00, 0x0000FF};
     }
 }
 
 }  // namespace
 
 GuardedSurface::GuardedSurface(int w, int h, int bytesPerPixel, int paddingBytes)
-    : m_w(w), m_h(h), m_bytesPerPixel(bytesPerPixel), m_pitch(w * bytesPerPixel + paddingBytes),
+    : m_w(w),
+      m_h(h),
+      m_bytesPerPixel(bytesPerPixel),
+      m_pitch(w * bytesPerPixel + paddingBytes),
       m_memory(2 * kGuardBytes + static_cast<size_t>(m_pitch) * h, kGuardPattern)
 {
     Uint8* pixels = m_memory.data() + kGuardBytes;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "draw/Draw.h"
 #include "draw/LinePlot.h"
 #include "tests/draw/GuardedSurface.h"
@@ -60,9 +61,10 @@ public:
             size_t at = 0;
             while (a[at] == e[at])
                 ++at;
-            found = "line (" + std::to_string(x1) + ", " + std::to_string(y1) + ") to (" + std::to_string(x2) +
-                    ", " + std::to_string(y2) + "): byte " + std::to_string(at) + " is " + std::to_string(a[at]) +
-                    ", every point gives " + std::to_string(e[at]);
+            found = "line (" + std::to_string(x1) + ", " + std::to_string(y1) + ") to (" +
+                    std::to_string(x2) + ", " + std::to_string(y2) + "): byte " +
+                    std::to_string(at) + " is " + std::to_string(a[at]) + ", every point gives " +
+                    std::to_string(e[at]);
         }
         Wipe();
         return found;
@@ -94,8 +96,9 @@ constexpr int kWidestSpan = 1100;
 // one just off each side.
 std::string FirstDifference(Twins& twins, int length, int across, bool horizontal)
 {
-    const int starts[] = {INT_MIN, -1150, -1000, -999, -500, -2, -1, 0, 1, length / 2,
-                          length - 2, length - 1, length, length + 1, length + 700, INT_MAX};
+    const int starts[] = {
+        INT_MIN, -1150,      -1000,      -999,       -500,   -2,         -1,           0,
+        1,       length / 2, length - 2, length - 1, length, length + 1, length + 700, INT_MAX};
     const int acrosses[] = {0, across / 2, across - 1, -1, across};
     int turn = 0;
     for (const int start : starts) {
@@ -110,8 +113,10 @@ std::string FirstDifference(Twins& twins, int length, int across, bool horizonta
             const Uint8 green = span % 2 == 0 ? 0 : 255;
             const Uint8 blue = span % 2 == 0 ? 0 : 50;
             const std::string found =
-                horizontal ? twins.Differences(start, fixed, static_cast<int>(end), fixed, red, green, blue)
-                           : twins.Differences(fixed, start, fixed, static_cast<int>(end), red, green, blue);
+                horizontal ? twins.Differences(start, fixed, static_cast<int>(end), fixed, red,
+                                               green, blue)
+                           : twins.Differences(fixed, start, fixed, static_cast<int>(end), red,
+                                               green, blue);
             if (!found.empty())
                 return found;
         }
@@ -129,13 +134,15 @@ TEST_P(LineShortcut, WritesThePixelsOfEveryPoint)
         int w, h;
         bool rows, columns;
     };
-    for (const Case& c : {Case{37, 23, true, true}, Case{1250, 3, true, false}, Case{3, 1250, false, true}}) {
+    for (const Case& c :
+         {Case{37, 23, true, true}, Case{1250, 3, true, false}, Case{3, 1250, false, true}}) {
         Twins twins(c.w, c.h, bpp);
         if (c.rows) {
             EXPECT_EQ(FirstDifference(twins, c.w, c.h, true), "") << c.w << "x" << c.h << " rows";
         }
         if (c.columns) {
-            EXPECT_EQ(FirstDifference(twins, c.h, c.w, false), "") << c.w << "x" << c.h << " columns";
+            EXPECT_EQ(FirstDifference(twins, c.h, c.w, false), "")
+                << c.w << "x" << c.h << " columns";
         }
         EXPECT_TRUE(twins.GuardsIntact());
     }
@@ -164,11 +171,11 @@ TEST(LineShortcut, EndsAtTheLimits)
     };
 
     // Points in (-1, 1) truncate to column 0; those at -1 or below are off the surface.
-    EXPECT_EQ(columns(0, -5), range(0, 0));    // 0 down to -4.995
-    EXPECT_EQ(columns(-1, 0), range(0, 0));    // -1 skipped, then -0.999 up to -0.001
-    EXPECT_EQ(columns(1, -1), range(0, 1));    // 1, then 0.998 down to -0.998
-    EXPECT_TRUE(columns(-2, -1).empty());      // -2 up to -1.001
-    EXPECT_EQ(columns(5, 5), range(5, 5));     // one point, a thousand times
+    EXPECT_EQ(columns(0, -5), range(0, 0));  // 0 down to -4.995
+    EXPECT_EQ(columns(-1, 0), range(0, 0));  // -1 skipped, then -0.999 up to -0.001
+    EXPECT_EQ(columns(1, -1), range(0, 1));  // 1, then 0.998 down to -0.998
+    EXPECT_TRUE(columns(-2, -1).empty());    // -2 up to -1.001
+    EXPECT_EQ(columns(5, 5), range(5, 5));   // one point, a thousand times
     // The longest shortcut: 999 * 0.999000047 = 998.001 up, 0.999 down toward 0.
     EXPECT_EQ(columns(0, 999), range(0, 998));
     EXPECT_EQ(columns(999, 0), range(0, 999));

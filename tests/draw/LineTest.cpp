@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "draw/Draw.h"
 #include "tests/draw/PixelSets.h"
 #include "tests/support/Surfaces.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "draw/Draw.h"
 #include "tests/draw/PixelSets.h"
 #include "tests/support/Surfaces.h"
@@ -80,8 +81,8 @@ TEST(SurfaceWithOffset, IsDrawnWhereItsPixelsStartOnceLocked)
     // offset does: locking moves pixels there, so drawing must happen under the lock.
     const int w = 6, h = 4, pitch = w * 4;
     std::vector<Uint32> memory(static_cast<size_t>(w) * (h + 1), 0x123456);
-    SDL_Surface* surface = SDL_CreateRGBSurfaceFrom(memory.data(), w, h, 32, pitch, 0xFF0000,
-                                                    0x00FF00, 0x0000FF, 0);
+    SDL_Surface* surface =
+        SDL_CreateRGBSurfaceFrom(memory.data(), w, h, 32, pitch, 0xFF0000, 0x00FF00, 0x0000FF, 0);
     ASSERT_NE(surface, nullptr);
     surface->offset = pitch;
     ASSERT_TRUE(SDL_MUSTLOCK(surface));
@@ -103,8 +104,8 @@ TEST(SurfaceWithOffset, IsDrawnWhereItsPixelsStartOnceLocked)
 
 TEST(SurfaceWithoutPixels, IsNeverWrittenThrough)
 {
-    SDL_Surface* surface = SDL_CreateRGBSurfaceFrom(nullptr, 40, 30, 32, 160, 0xFF0000, 0x00FF00,
-                                                    0x0000FF, 0);
+    SDL_Surface* surface =
+        SDL_CreateRGBSurfaceFrom(nullptr, 40, 30, 32, 160, 0xFF0000, 0x00FF00, 0x0000FF, 0);
     ASSERT_NE(surface, nullptr);
     ClearScr(surface, 1, 2, 3);
     DrawFillRect(surface, 0, 0, 40, 30, 1, 2, 3);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "draw/Draw.h"
 #include "tests/draw/GuardedSurface.h"
 #include "tests/support/Surfaces.h"
@@ -11,7 +12,8 @@
 namespace {
 
 // Arguments that reach every edge and far past it, for rectangles and lines.
-const int kEnds[] = {INT_MIN, -1000000, -2, -1, 0, 1, 2, 89, 90, 271, 272, 479, 480, 1000000, INT_MAX};
+const int kEnds[] = {INT_MIN, -1000000, -2,  -1,  0,   1,       2,      89,
+                     90,      271,      272, 479, 480, 1000000, INT_MAX};
 // Centres and radii for circles: on tiny surfaces the shifted points fall before memory.
 const int kCentres[] = {INT_MIN, -50, 0, 1, 2, 3, 4, 45, 240, 479, 480, INT_MAX};
 const int kRadii[] = {INT_MIN, -100000, -3, 0, 1, 2, 3, 45, 300, 100000, INT_MAX};

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/draw/PixelSets.h"
 
 #include "tests/support/Surfaces.h"

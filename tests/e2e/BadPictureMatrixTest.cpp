@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/e2e/PictureDamage.h"
 #include "tests/e2e/PlayScreenTest.h"
 #include "tests/e2e/support/BuildPaths.h"
@@ -40,7 +41,10 @@ struct MatrixRow {
     }
 };
 
-void PrintTo(const MatrixRow& row, std::ostream* out) { *out << row.Name(); }
+void PrintTo(const MatrixRow& row, std::ostream* out)
+{
+    *out << row.Name();
+}
 
 std::vector<MatrixRow> AllRows()
 {
@@ -63,17 +67,22 @@ std::vector<MatrixRow> AllRows()
 // The outcome whose picture a row is about; a win, the likeliest, for the others.
 Outcome GoalFor(const MatrixRow& row)
 {
-    if (row.file == "win2.bmp") return Outcome::ComputerWins;
-    if (row.file == "DRAW.bmp") return Outcome::Draw;
+    if (row.file == "win2.bmp")
+        return Outcome::ComputerWins;
+    if (row.file == "DRAW.bmp")
+        return Outcome::Draw;
     return Outcome::HumanWins;
 }
 
 int GamesFor(Outcome goal)
 {
     switch (goal) {
-    case Outcome::ComputerWins: return kGamesForALoss;
-    case Outcome::Draw: return kGamesForADraw;
-    default: return kGamesForAWin;
+    case Outcome::ComputerWins:
+        return kGamesForALoss;
+    case Outcome::Draw:
+        return kGamesForADraw;
+    default:
+        return kGamesForAWin;
     }
 }
 
@@ -98,13 +107,20 @@ protected:
             pictures.emptyCell = LoadBmpPicture(m_folder.PathOf(row.file));
             return pictures;
         }
-        if (row.file == "NULL.bmp") pictures.emptyCell = RgbImage(90, 90);
-        if (row.file == "intro.bmp") pictures.intro.reset();
-        if (row.file == "menu.bmp") pictures.menu.reset();
-        if (row.file == "item.bmp") pictures.item.reset();
-        if (row.file == "win1.bmp") pictures.win.reset();
-        if (row.file == "win2.bmp") pictures.loss.reset();
-        if (row.file == "DRAW.bmp") pictures.draw.reset();
+        if (row.file == "NULL.bmp")
+            pictures.emptyCell = RgbImage(90, 90);
+        if (row.file == "intro.bmp")
+            pictures.intro.reset();
+        if (row.file == "menu.bmp")
+            pictures.menu.reset();
+        if (row.file == "item.bmp")
+            pictures.item.reset();
+        if (row.file == "win1.bmp")
+            pictures.win.reset();
+        if (row.file == "win2.bmp")
+            pictures.loss.reset();
+        if (row.file == "DRAW.bmp")
+            pictures.draw.reset();
         return pictures;
     }
 

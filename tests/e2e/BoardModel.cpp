@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/e2e/BoardModel.h"
 
 namespace e2e {
@@ -5,10 +6,14 @@ namespace e2e {
 const char* OutcomeName(Outcome outcome)
 {
     switch (outcome) {
-    case Outcome::InProgress: return "a game in progress";
-    case Outcome::HumanWins: return "a win";
-    case Outcome::ComputerWins: return "a loss";
-    case Outcome::Draw: return "a draw";
+    case Outcome::InProgress:
+        return "a game in progress";
+    case Outcome::HumanWins:
+        return "a win";
+    case Outcome::ComputerWins:
+        return "a loss";
+    case Outcome::Draw:
+        return "a draw";
     }
     return "?";
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/e2e/BoardOnScreen.h"
 
 #include <cstdint>
@@ -10,7 +11,10 @@ constexpr int kCentre = kCellSize / 2;
 constexpr int kInnerDiscRadius = 30;
 
 // White as a sprite of any depth shows it: 16-bit sprites lose the low bits of 255.
-bool IsWhite(uint32_t rgb) { return rgb == 0xFFFFFF || rgb == 0xF8F8F8 || rgb == 0xF8FCF8; }
+bool IsWhite(uint32_t rgb)
+{
+    return rgb == 0xFFFFFF || rgb == 0xF8F8F8 || rgb == 0xF8FCF8;
+}
 
 bool InInnerDisc(int x, int y)
 {

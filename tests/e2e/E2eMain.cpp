@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 // The end-to-end tests start the game as a separate program on their own X server;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/e2e/PictureDamage.h"
 
 #include "tests/e2e/support/BuildPaths.h"
@@ -41,13 +42,20 @@ std::vector<std::uint8_t> GarbageLike(const std::vector<std::uint8_t>& good)
 const char* DamageName(Damage damage)
 {
     switch (damage) {
-    case Damage::Missing: return "missing";
-    case Damage::Empty: return "empty";
-    case Damage::Truncated: return "truncated";
-    case Damage::Garbage: return "garbage";
-    case Damage::Directory: return "directory";
-    case Damage::HugeHeader: return "huge_header";
-    case Damage::Redrawn: return "redrawn";
+    case Damage::Missing:
+        return "missing";
+    case Damage::Empty:
+        return "empty";
+    case Damage::Truncated:
+        return "truncated";
+    case Damage::Garbage:
+        return "garbage";
+    case Damage::Directory:
+        return "directory";
+    case Damage::HugeHeader:
+        return "huge_header";
+    case Damage::Redrawn:
+        return "redrawn";
     }
     return "?";
 }
@@ -57,8 +65,8 @@ unsigned RedrawnCellColour(int x, int y)
     return ((x / 10 + y / 10) % 2 == 0) ? 0x080808u : 0x181818u;
 }
 
-void PlacePictures(TemporaryDirectory& folder, const std::string& file, Damage damage,
-                   int width, int height, int bitsPerPixel)
+void PlacePictures(TemporaryDirectory& folder, const std::string& file, Damage damage, int width,
+                   int height, int bitsPerPixel)
 {
     folder.CopyPicturesFrom(PicturesDir(), {file});
     const std::string path = folder.PathOf(file);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/e2e/PlayScreenTest.h"
 
 #include "tests/e2e/BoardOnScreen.h"
@@ -78,7 +79,9 @@ std::string Joined(const std::vector<std::string>& lines)
 
 ExpectedPictures ExpectedPictures::AllFrom(const std::string& folder)
 {
-    const auto picture = [&](const char* name) { return LoadBmpPicture(folder + "/" + name); };
+    const auto picture = [&](const char* name) {
+        return LoadBmpPicture(folder + "/" + name);
+    };
     ExpectedPictures pictures;
     pictures.intro = picture("intro.bmp");
     pictures.menu = picture("menu.bmp");
@@ -206,10 +209,14 @@ const std::optional<RgbImage>& PlayScreenTest::OutcomePicture(Outcome outcome) c
 {
     static const std::optional<RgbImage> none;
     switch (outcome) {
-    case Outcome::HumanWins: return m_pictures.win;
-    case Outcome::ComputerWins: return m_pictures.loss;
-    case Outcome::Draw: return m_pictures.draw;
-    case Outcome::InProgress: break;
+    case Outcome::HumanWins:
+        return m_pictures.win;
+    case Outcome::ComputerWins:
+        return m_pictures.loss;
+    case Outcome::Draw:
+        return m_pictures.draw;
+    case Outcome::InProgress:
+        break;
     }
     return none;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/e2e/support/BuildPaths.h"
 #include "tests/e2e/support/RealWindowTest.h"
 #include "tests/e2e/support/ReferencePicture.h"
@@ -57,7 +58,8 @@ TEST_F(ProgramStartTest, ARefusedVideoModeEndsWithStatus2AndTheFixedMessage)
     Start(launch);
 
     ASSERT_TRUE(GameEndsWith(ExitStatus::Exited(2)));
-    EXPECT_EQ(Game().Stderr().rfind("Couldn't set 800x600x16 video mode: no mode for this test\n", 0), 0u)
+    EXPECT_EQ(
+        Game().Stderr().rfind("Couldn't set 800x600x16 video mode: no mode for this test\n", 0), 0u)
         << "standard error: " << Game().Stderr();
 }
 

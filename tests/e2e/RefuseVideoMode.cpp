@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Preloaded into the game by the test of a refused video mode: stands in for SDL's
 // SDL_SetVideoMode and refuses every mode, as a display that cannot give one would.
 #include <SDL.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/e2e/support/BoardColours.h"
 #include "tests/e2e/support/BuildPaths.h"
 #include "tests/e2e/support/OutputWaits.h"
@@ -34,7 +35,6 @@ constexpr auto kSlowScreenTimeout = std::chrono::seconds(60);
 // The leak search at the end runs after the window has gone.
 constexpr auto kSlowExitTimeout = std::chrono::seconds(180);
 
-
 // The pointer rests here between moves: in the grey area right of the board, where a
 // 120x40 outcome picture centred on it lies wholly inside the window, and where the
 // circle cursor puts its black middle.
@@ -65,9 +65,9 @@ std::optional<std::string> ProgramOnPath(const std::string& name)
 // Memcheck's closing lines (heap, leak and error summaries), for the test's output.
 std::string SummaryLines(const std::string& log)
 {
-    static const char* const kKept[] = {"in use at exit:", "total heap usage:", "definitely lost:",
-                                        "indirectly lost:", "possibly lost:", "suppressed:",
-                                        "All heap blocks", "ERROR SUMMARY:"};
+    static const char* const kKept[] = {
+        "in use at exit:", "total heap usage:", "definitely lost:", "indirectly lost:",
+        "possibly lost:",  "suppressed:",       "All heap blocks",  "ERROR SUMMARY:"};
     std::istringstream lines(log);
     std::string line;
     std::string kept;
@@ -139,7 +139,10 @@ protected:
         return launch;
     }
 
-    std::string LogPath() const { return m_logFolder.PathOf("memcheck.log"); }
+    std::string LogPath() const
+    {
+        return m_logFolder.PathOf("memcheck.log");
+    }
 
     // The harness's own window wait is sized for a game at full speed.
     GameWindow& AwaitSlowWindow()
@@ -206,7 +209,8 @@ protected:
                 SlowInput().ClickAt(x, y);
                 const std::string line =
                     "click : " + std::to_string(x) + ", " + std::to_string(y) + ", 1";
-                testing::AssertionResult heard = WaitForStdoutText(Game(), line, kSlowScreenTimeout);
+                testing::AssertionResult heard =
+                    WaitForStdoutText(Game(), line, kSlowScreenTimeout);
                 if (!heard) {
                     return heard;
                 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/e2e/PlayScreenTest.h"
 #include "tests/e2e/support/BuildPaths.h"
 
@@ -15,7 +16,10 @@ struct OutcomeCase {
     const char* name;
 };
 
-void PrintTo(const OutcomeCase& wanted, std::ostream* out) { *out << wanted.name; }
+void PrintTo(const OutcomeCase& wanted, std::ostream* out)
+{
+    *out << wanted.name;
+}
 
 class WholeGameTest : public PlayScreenTest, public testing::WithParamInterface<OutcomeCase> {};
 

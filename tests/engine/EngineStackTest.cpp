@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/CGameEngine.h"
 #include "tests/engine/RecordingState.h"
 
@@ -63,7 +64,8 @@ TEST_F(EngineStack, AStatePoppedAndPushedAgainIsInitialisedAgain)
     engine.PushState(&b);
     engine.PopState();
     engine.PushState(&b);
-    EXPECT_EQ(log, (Log{"A.Init", "A.Pause", "B.Init", "B.Cleanup", "A.Resume", "A.Pause", "B.Init"}));
+    EXPECT_EQ(log,
+              (Log{"A.Init", "A.Pause", "B.Init", "B.Cleanup", "A.Resume", "A.Pause", "B.Init"}));
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/CGameEngine.h"
 #include "engine/FrameLoop.h"
 #include "tests/engine/RecordingState.h"
@@ -33,7 +34,9 @@ TEST_F(FrameLoop, InitGivesARunningEngineWithA480By272Window)
 TEST_F(FrameLoop, AQuitWhileHandlingEventsStillUpdatesAndDrawsThatFrame)
 {
     engine.PushState(&a);
-    a.onNextEvents = [](CGameEngine* game) { game->Quit(); };
+    a.onNextEvents = [](CGameEngine* game) {
+        game->Quit();
+    };
     log.clear();
 
     RunFrameLoop(engine);
@@ -44,7 +47,9 @@ TEST_F(FrameLoop, AQuitWhileHandlingEventsStillUpdatesAndDrawsThatFrame)
 TEST_F(FrameLoop, AStatePushedWhileHandlingEventsUpdatesAndDrawsInTheSameFrame)
 {
     engine.PushState(&a);
-    a.onNextEvents = [this](CGameEngine* game) { game->PushState(&b); };
+    a.onNextEvents = [this](CGameEngine* game) {
+        game->PushState(&b);
+    };
     log.clear();
 
     RunFrame(engine);
@@ -55,7 +60,9 @@ TEST_F(FrameLoop, AStatePoppedWhileHandlingEventsHandsTheFrameToTheOneBelow)
 {
     engine.PushState(&a);
     engine.PushState(&b);
-    b.onNextEvents = [](CGameEngine* game) { game->PopState(); };
+    b.onNextEvents = [](CGameEngine* game) {
+        game->PopState();
+    };
     log.clear();
 
     RunFrame(engine);
@@ -65,7 +72,9 @@ TEST_F(FrameLoop, AStatePoppedWhileHandlingEventsHandsTheFrameToTheOneBelow)
 TEST_F(FrameLoop, StopsWhenTheLastStateIsGoneRatherThanSpinning)
 {
     engine.PushState(&a);
-    a.onNextEvents = [](CGameEngine* game) { game->PopState(); };
+    a.onNextEvents = [](CGameEngine* game) {
+        game->PopState();
+    };
 
     RunFrameLoop(engine);
     EXPECT_TRUE(engine.Running()) << "nobody asked to quit";

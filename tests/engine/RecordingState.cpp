@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/engine/RecordingState.h"
 
 void RecordingState::HandleEvents(CGameEngine* game)

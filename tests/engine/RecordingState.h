@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "engine/CGameState.h"
@@ -10,7 +11,10 @@
 // and can be told what to do to the engine while it handles events.
 class RecordingState : public CGameState {
 public:
-    RecordingState(std::string name, std::vector<std::string>& log) : m_name(std::move(name)), m_log(log) {}
+    RecordingState(std::string name, std::vector<std::string>& log)
+        : m_name(std::move(name)), m_log(log)
+    {
+    }
 
     void Init() override { Record("Init"); }
     void Cleanup() override { Record("Cleanup"); }

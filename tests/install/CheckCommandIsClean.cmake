@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # cmake "-DCOMMAND=prog;arg;..." [-DSILENT=ON] ["-DREQUIRED_WORDS=a;b"] -P CheckCommandIsClean.cmake
 # Runs a checker and fails if it fails or warns: any standard error output counts as a
 # warning, and with SILENT any standard output too (desktop-file-validate warns there).

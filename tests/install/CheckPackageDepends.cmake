@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # cmake -DWORK_DIR=<dir> -DRUNTIME_PACKAGE=<name> -P CheckPackageDepends.cmake
 # Fails unless the one .deb in WORK_DIR lists RUNTIME_PACKAGE in its Depends field.
 foreach(var WORK_DIR RUNTIME_PACKAGE)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # cmake -DBUILD_DIR=<build> -DPREFIX=<dir> -P InstallIntoPrefix.cmake
 # Installs the build into a fresh PREFIX the way the README tells users to.
 foreach(var BUILD_DIR PREFIX)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/e2e/support/RealWindowTest.h"
 #include "tests/e2e/support/ReferencePicture.h"
 #include "tests/e2e/support/ScreenWaits.h"
@@ -24,7 +25,8 @@ std::string InstalledRoot()
 {
     const char* root = std::getenv("NOUGHTS_INSTALLED_ROOT");
     if (root == nullptr || *root == '\0') {
-        throw std::runtime_error("NOUGHTS_INSTALLED_ROOT is not set: run these tests through ctest");
+        throw std::runtime_error(
+            "NOUGHTS_INSTALLED_ROOT is not set: run these tests through ctest");
     }
     return root;
 }

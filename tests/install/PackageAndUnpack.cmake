@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # cmake -DBUILD_DIR=<build> -DWORK_DIR=<dir> -DCPACK=<cpack> -P PackageAndUnpack.cmake
 # Builds the Debian package into a fresh WORK_DIR (CPack stages there too, so nothing is
 # written outside it) and unpacks it into WORK_DIR/root, as dpkg would lay it out under /.

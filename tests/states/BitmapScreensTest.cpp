@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/CGameEngine.h"
 #include "engine/FrameLoop.h"
 #include "states/CIntroState.h"
@@ -5,9 +6,9 @@
 #include "states/CMenuState.h"
 #include "states/CPlayState.h"
 #include "tests/e2e/support/TemporaryDirectory.h"
+#include "tests/support/ScopedWorkingDirectory.h"
 #include "tests/support/SdlEvents.h"
 #include "tests/support/Surfaces.h"
-#include "tests/support/ScopedWorkingDirectory.h"
 
 #include <gtest/gtest.h>
 
@@ -45,14 +46,35 @@ struct Row {
     CGameState* expectedTop;      // null: the game quits and the stack stays as it was
 };
 
-CGameState* Intro() { return CIntroState::Instance(); }
-CGameState* Menu() { return CMenuState::Instance(); }
-CGameState* Item() { return CItemState::Instance(); }
-CGameState* Play() { return CPlayState::Instance(); }
+CGameState* Intro()
+{
+    return CIntroState::Instance();
+}
+CGameState* Menu()
+{
+    return CMenuState::Instance();
+}
+CGameState* Item()
+{
+    return CItemState::Instance();
+}
+CGameState* Play()
+{
+    return CPlayState::Instance();
+}
 
-void Space() { PushKeyDown(SDLK_SPACE); }
-void Escape() { PushKeyDown(SDLK_ESCAPE); }
-void Button(Uint8 b) { PushJoyButtonDown(b); }
+void Space()
+{
+    PushKeyDown(SDLK_SPACE);
+}
+void Escape()
+{
+    PushKeyDown(SDLK_ESCAPE);
+}
+void Button(Uint8 b)
+{
+    PushJoyButtonDown(b);
+}
 
 TEST_F(BitmapScreens, EachScreenAnswersItsInputs)
 {

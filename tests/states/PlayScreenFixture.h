@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "board/morvane.h"
@@ -47,8 +48,9 @@ protected:
         for (int j = 0; j < 3; ++j) {
             for (int i = 0; i < 3; ++i) {
                 const char mark = rows[j][i];
-                t.cells[i][j] = mark == 'O' ? morvane::kHuman : mark == 'X' ? morvane::kComputer
-                                                                             : morvane::kEmpty;
+                t.cells[i][j] = mark == 'O'   ? morvane::kHuman
+                                : mark == 'X' ? morvane::kComputer
+                                              : morvane::kEmpty;
             }
         }
     }

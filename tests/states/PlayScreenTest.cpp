@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/states/PlayScreenFixture.h"
 
 #include "states/CItemState.h"
@@ -34,12 +35,14 @@ TEST_F(PlayScreen, AClickOnAnOccupiedCellIsPrintedAndChangesNothing)
 
 TEST_F(PlayScreen, ClicksRightOfOrBelowTheBoardTouchNoCell)
 {
-    // (100, 300) would reach cells[2][0] through the array's storage, (300, 10) cells[3][0] past it.
-    const Uint16 clicks[][2] = {{270, 0}, {300, 10}, {479, 271}, {100, 300}, {0, 270}, {269, 270},
-                                {65535, 65535}};
+    // (100, 300) would reach cells[2][0] through the array's storage, (300, 10) cells[3][0] past
+    // it.
+    const Uint16 clicks[][2] = {{270, 0}, {300, 10},  {479, 271},    {100, 300},
+                                {0, 270}, {269, 270}, {65535, 65535}};
     for (const auto& click : clicks) {
         const std::string printed = Click(click[0], click[1]);
-        EXPECT_EQ(printed, "click : " + std::to_string(click[0]) + ", " + std::to_string(click[1]) + ", 1\n");
+        EXPECT_EQ(printed, "click : " + std::to_string(click[0]) + ", " + std::to_string(click[1]) +
+                               ", 1\n");
         EXPECT_EQ(Count(morvane::kEmpty), 9) << click[0] << ", " << click[1];
     }
     EXPECT_TRUE(play().HumanToMove());
@@ -67,7 +70,8 @@ TEST_F(PlayScreen, TheComputersWinShowsTheLossPictureFromTheNextEventOn)
     Click(100, 200);
     EXPECT_EQ(t.cells[1][2], morvane::kHuman);
     EXPECT_EQ(t.setgame(), morvane::kComputer);
-    EXPECT_EQ(play().CursorShown(), Cursor::Cross) << "the cursor was chosen before the computer won";
+    EXPECT_EQ(play().CursorShown(), Cursor::Cross)
+        << "the cursor was chosen before the computer won";
 
     PushMouseMotion(50, 50);
     RunFrame(engine);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/support/BmpFile.h"
 
 #include <algorithm>
@@ -87,7 +88,8 @@ std::vector<std::uint8_t> MakeBmp(int w, int h, int bitsPerPixel,
 void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
 {
     std::ofstream file(path, std::ios::binary);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    file.write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
 }
 
 }  // namespace sdltest

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/support/SdlEvents.h"
 
 namespace sdltest {
@@ -21,9 +22,15 @@ SDL_Event Key(Uint8 type, SDLKey key)
 
 }  // namespace
 
-void PushKeyDown(SDLKey key) { Push(Key(SDL_KEYDOWN, key)); }
+void PushKeyDown(SDLKey key)
+{
+    Push(Key(SDL_KEYDOWN, key));
+}
 
-void PushKeyUp(SDLKey key) { Push(Key(SDL_KEYUP, key)); }
+void PushKeyUp(SDLKey key)
+{
+    Push(Key(SDL_KEYUP, key));
+}
 
 void PushJoyButtonDown(Uint8 button)
 {

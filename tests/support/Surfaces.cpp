@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/support/Surfaces.h"
 
 #include <cstring>
@@ -14,7 +15,8 @@ SDL_Surface* MakeSurface(int w, int h, int bytesPerPixel)
         if (surface != nullptr) {
             SDL_Color colours[256];
             for (int i = 0; i < 256; ++i)
-                colours[i] = {Uint8((i >> 5) * 255 / 7), Uint8(((i >> 2) & 7) * 255 / 7), Uint8((i & 3) * 255 / 3), 0};
+                colours[i] = {Uint8((i >> 5) * 255 / 7), Uint8(((i >> 2) & 7) * 255 / 7),
+                              Uint8((i & 3) * 255 / 3), 0};
             SDL_SetColors(surface, colours, 0, 256);
         }
         return surface;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/e2e/support/ChildProcess.h"
 
 #include <fcntl.h>

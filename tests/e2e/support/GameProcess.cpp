@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/e2e/support/GameProcess.h"
 
 #include "tests/e2e/support/BuildPaths.h"
@@ -31,8 +32,7 @@ SpawnRequest GameProcess::RequestFor(const GameLaunch& launch, const TemporaryDi
 {
     SpawnRequest request;
     request.command.push_back(launch.program);
-    request.command.insert(request.command.end(), launch.arguments.begin(),
-                           launch.arguments.end());
+    request.command.insert(request.command.end(), launch.arguments.begin(), launch.arguments.end());
     request.workingDirectory = launch.workingDirectory;
     request.environment = launch.environment;
     request.stdoutPath = outputDir.PathOf("stdout");

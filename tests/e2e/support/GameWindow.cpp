@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/e2e/support/GameWindow.h"
 
 #include <X11/Xatom.h>
@@ -97,8 +98,9 @@ std::string Describe(const std::vector<Candidate>& candidates)
     std::ostringstream text;
     for (const Candidate& c : candidates) {
         text << "\n  0x" << std::hex << c.window << std::dec << " " << c.attributes.width << "x"
-             << c.attributes.height << (c.attributes.map_state == IsViewable ? " mapped" : " unmapped")
-             << " pid " << (c.pid ? std::to_string(*c.pid) : "unknown");
+             << c.attributes.height
+             << (c.attributes.map_state == IsViewable ? " mapped" : " unmapped") << " pid "
+             << (c.pid ? std::to_string(*c.pid) : "unknown");
     }
     return candidates.empty() ? " none" : text.str();
 }
@@ -158,10 +160,9 @@ std::optional<WindowGeometry> GameWindow::Geometry() const
     XWindowAttributes attributes;
     Window child = 0;
     WindowGeometry geometry;
-    const bool measured =
-        XGetWindowAttributes(display, m_window, &attributes) != 0 &&
-        XTranslateCoordinates(display, m_window, m_connection->Root(), 0, 0, &geometry.x,
-                              &geometry.y, &child) != 0;
+    const bool measured = XGetWindowAttributes(display, m_window, &attributes) != 0 &&
+                          XTranslateCoordinates(display, m_window, m_connection->Root(), 0, 0,
+                                                &geometry.x, &geometry.y, &child) != 0;
     if (!m_connection->SyncWithoutErrors() || !measured) {
         return std::nullopt;
     }

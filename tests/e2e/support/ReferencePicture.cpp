@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/e2e/support/ReferencePicture.h"
 
 #include "tests/support/Surfaces.h"

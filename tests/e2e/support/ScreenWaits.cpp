@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/e2e/support/ScreenWaits.h"
 
 #include "tests/e2e/support/WaitUntil.h"
@@ -21,8 +22,8 @@ testing::AssertionResult WaitForPixel(const GameWindow& window, int x, int y, ui
     }
     return testing::AssertionFailure()
            << "pixel (" << x << "," << y << ") did not become " << RgbText(rgb) << " within "
-           << timeout.count() << " ms; last seen: "
-           << (seen ? RgbText(*seen) : std::string("no window to read"));
+           << timeout.count()
+           << " ms; last seen: " << (seen ? RgbText(*seen) : std::string("no window to read"));
 }
 
 testing::AssertionResult WaitForPicture(const GameWindow& window, const RgbImage& picture,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/e2e/support/TemporaryDirectory.h"
 
 #include <algorithm>
@@ -14,8 +15,8 @@ namespace e2e {
 TemporaryDirectory::TemporaryDirectory()
 {
     const char* base = std::getenv("TMPDIR");
-    std::string pattern = std::string(base != nullptr && *base != '\0' ? base : "/tmp") +
-                          "/noughts-e2e-XXXXXX";
+    std::string pattern =
+        std::string(base != nullptr && *base != '\0' ? base : "/tmp") + "/noughts-e2e-XXXXXX";
     if (mkdtemp(pattern.data()) == nullptr) {
         throw std::runtime_error("cannot make a temporary directory " + pattern + ": " +
                                  std::strerror(errno));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/e2e/support/WindowInput.h"
 
 #include <X11/extensions/XTest.h>

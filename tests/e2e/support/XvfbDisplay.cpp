@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/e2e/support/XvfbDisplay.h"
 
 #include <X11/Xlib.h>
@@ -71,8 +72,9 @@ XvfbDisplay::XvfbDisplay()
     SpawnRequest request;
     // -noreset: by default the server resets whenever its last client leaves, and refuses
     // connections meanwhile; the readiness probe below is such a client.
-    request.command = {"Xvfb", "-displayfd", std::to_string(numberPipe[1]), "-screen", "0",
-                       "800x600x24", "-nolisten", "tcp", "-noreset"};
+    request.command = {"Xvfb",      "-displayfd", std::to_string(numberPipe[1]),
+                       "-screen",   "0",          "800x600x24",
+                       "-nolisten", "tcp",        "-noreset"};
     request.environment = Environment::OfThisProcess();
     request.stderrPath = m_logDir.PathOf("xvfb.log");
     request.inheritedFd = numberPipe[1];
