@@ -3,6 +3,7 @@
 
 #include "engine/CGameState.h"
 #include "engine/Terminate.h"
+#include "engine/Window.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -44,7 +45,7 @@ void CGameEngine::Cleanup()
 
     if (m_fullscreen) {
         // Back to a window before quitting, so the desktop is not left in the game's mode.
-        m_screen = SDL_SetVideoMode(480, 272, 0, 0);
+        m_screen = SDL_SetVideoMode(kWindowWidth, kWindowHeight, 0, 0);
     }
 
     SDL_FreeSurface(m_screen);

@@ -3,6 +3,7 @@
 
 #include "engine/CGameEngine.h"
 #include "engine/FrameLoop.h"
+#include "engine/Window.h"
 #include "states/CIntroState.h"
 
 #include <SDL.h>
@@ -21,7 +22,7 @@ extern "C" int SDL_main(int argc, char* argv[])
     }
 
     CGameEngine game;
-    game.Init("Noughts and Crosses", 480, 272, 32, false);
+    game.Init("Noughts and Crosses", kWindowWidth, kWindowHeight, kWindowBpp, false);
     game.PushState(CIntroState::Instance());
     RunFrameLoop(game);
     game.Cleanup();

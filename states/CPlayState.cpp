@@ -6,14 +6,12 @@
 #include "engine/CGameEngine.h"
 #include "states/Bitmap.h"
 #include "states/CItemState.h"
+#include "states/CellSize.h"
 #include "states/CellSprite.h"
 
 #include <cstdio>
 
 namespace {
-
-// Clicks map to cells of this size whatever the drawn board's size.
-constexpr int kClickCellSize = 90;
 
 constexpr Uint8 kWheelUp = 4;
 constexpr Uint8 kWheelDown = 5;
@@ -164,8 +162,8 @@ void CPlayState::PlayHumanMove(const SDL_MouseButtonEvent& click)
     if (t.setgame() != morvane::kInProgress) {
         return;
     }
-    const int i = click.x / kClickCellSize;
-    const int j = click.y / kClickCellSize;
+    const int i = click.x / kCellSize;
+    const int j = click.y / kCellSize;
     // Right of or below the board there is no cell to take.
     if (i >= 3 || j >= 3) {
         return;
