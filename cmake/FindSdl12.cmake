@@ -2,6 +2,12 @@
 # Finds SDL 1.2 and presents it as the target Sdl12::Sdl12.
 # CMake's own SDL module comes first; pkg-config's "sdl" is the fall-back, which also
 # finds the compatibility build of SDL 1.2 where that is what the machine has.
+if(MINGW)
+  # FindSDL would add -mwindows and make a program without a console. The game is a
+  # console program on Windows as on Linux: started from a console it prints there, and
+  # its exit status reaches the shell.
+  set(MINGW32_LIBRARY mingw32 CACHE STRING "MinGW's own library, linked before SDLmain")
+endif()
 find_package(SDL QUIET)
 if(SDL_FOUND AND NOT SDL_VERSION_STRING VERSION_LESS 1.2 AND SDL_VERSION_STRING VERSION_LESS 2.0)
   add_library(Sdl12::Sdl12 INTERFACE IMPORTED)

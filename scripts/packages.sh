@@ -4,10 +4,15 @@
 # To build and play: the compiler, CMake and SDL 1.2.
 PLAY_PACKAGES=(g++ make cmake pkg-config libsdl1.2-dev)
 
+# To cross-build the Windows zip (build-windows.sh): mingw-w64, and what fetching,
+# unpacking and building SDL's Debian source package takes.
+WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64 dpkg-dev xz-utils)
+
 # To build and run every test: the above, GoogleTest and Google Benchmark, an X server
 # with the XTEST extension for the real-window tests, clang's fuzzer runtime, valgrind,
-# the tools the installation tests check the package with, and the format gate.
-TEST_PACKAGES=("${PLAY_PACKAGES[@]}"
+# the tools the installation tests check the package with, the format gate, and the
+# Windows zip with Wine to run the real-window tests against its program.
+TEST_PACKAGES=("${PLAY_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" wine64
   libgtest-dev libbenchmark-dev
   xvfb xauth libx11-dev libxtst-dev
   clang libclang-rt-14-dev

@@ -120,6 +120,10 @@ protected:
         GTEST_SKIP() << "the game is built with AddressSanitizer, whose shadow memory valgrind "
                         "cannot run; the ordinary build runs this session";
 #endif
+        if (BuiltGame().IsWindowsProgram()) {
+            GTEST_SKIP() << "memcheck checks Linux programs; under Wine it would check Wine "
+                            "itself rather than the Windows program";
+        }
     }
 
     // The built game as valgrind's guest, with memcheck's verdict in the exit status and

@@ -3,11 +3,14 @@
 
 #include "tests/e2e/support/BuildPaths.h"
 
+#include <algorithm>
+
 namespace e2e {
 
 GameLaunch GameLaunch::BuiltGameOn(const std::string& displayName)
 {
     GameLaunch launch;
+    launch.launcher = BuiltGameLauncher();
     launch.program = BuiltGamePath();
     launch.workingDirectory = PicturesDir();
     launch.environment = Environment::OfThisProcess();
@@ -23,6 +26,23 @@ GameLaunch GameLaunch::BuiltGameOn(const std::string& displayName)
     return launch;
 }
 
+bool GameLaunch::IsWindowsProgram() const
+{
+    const std::string suffix = ".exe";
+    return program.size() > suffix.size() &&
+           program.compare(program.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+std::string GameLaunch::ArgumentZero() const
+{
+    if (!IsWindowsProgram()) {
+        return program;
+    }
+    std::string path = "Z:" + program;
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
+}
+
 GameProcess::GameProcess(const GameLaunch& launch)
     : m_launch(launch), m_child(RequestFor(m_launch, m_outputDir))
 {
@@ -31,6 +51,9 @@ GameProcess::GameProcess(const GameLaunch& launch)
 SpawnRequest GameProcess::RequestFor(const GameLaunch& launch, const TemporaryDirectory& outputDir)
 {
     SpawnRequest request;
+    if (!launch.launcher.empty()) {
+        request.command.push_back(launch.launcher);
+    }
     request.command.push_back(launch.program);
     request.command.insert(request.command.end(), launch.arguments.begin(), launch.arguments.end());
     request.workingDirectory = launch.workingDirectory;
@@ -38,6 +61,18 @@ SpawnRequest GameProcess::RequestFor(const GameLaunch& launch, const TemporaryDi
     request.stdoutPath = outputDir.PathOf("stdout");
     request.stderrPath = outputDir.PathOf("stderr");
     return request;
+}
+
+std::string GameProcess::TextOf(const std::string& outputName) const
+{
+    std::string text = ReadWholeFile(m_outputDir.PathOf(outputName));
+    if (m_launch.IsWindowsProgram()) {
+        for (size_t end = text.find("\r\n"); end != std::string::npos;
+             end = text.find("\r\n", end)) {
+            text.erase(end, 1);
+        }
+    }
+    return text;
 }
 
 }  // namespace e2e

@@ -17,7 +17,8 @@ namespace e2e {
 
 // Everything about how the game is started; each part may be changed by the test.
 struct GameLaunch {
-    std::string program;                 // path of the program; also its argv[0]
+    std::string launcher;                // what starts the program (wine64); empty: itself
+    std::string program;                 // absolute path of the program
     std::vector<std::string> arguments;  // argv[1] onwards
     std::string workingDirectory;        // where it looks for its pictures
     Environment environment;
@@ -27,6 +28,12 @@ struct GameLaunch {
     // own leaks excused under LeakSanitizer. Whatever else the test process's environment
     // holds is passed on.
     static GameLaunch BuiltGameOn(const std::string& displayName);
+
+    // A Windows program: its lines end in CRLF, and a test may skip what Wine cannot do.
+    bool IsWindowsProgram() const;
+    // What the program receives as argv[0]: its path, or under Wine the same file on the
+    // drive Z: that maps the Linux root.
+    std::string ArgumentZero() const;
 };
 
 class GameProcess {
@@ -47,11 +54,12 @@ public:
     bool Running() { return m_child.Running(); }
 
     // What the game has written so far: all of it once the game has ended, before that
-    // whatever it has flushed.
-    std::string Stdout() const { return ReadWholeFile(m_outputDir.PathOf("stdout")); }
-    std::string Stderr() const { return ReadWholeFile(m_outputDir.PathOf("stderr")); }
+    // whatever it has flushed. Lines end in "\n" whatever the platform's line end.
+    std::string Stdout() const { return TextOf("stdout"); }
+    std::string Stderr() const { return TextOf("stderr"); }
 
 private:
+    std::string TextOf(const std::string& outputName) const;
     static SpawnRequest RequestFor(const GameLaunch& launch, const TemporaryDirectory& outputDir);
 
     GameLaunch m_launch;
