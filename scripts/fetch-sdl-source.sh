@@ -22,6 +22,11 @@ for sources in /etc/apt/sources.list.d/*.sources; do
   ' "$sources"
 done >"$state/sources.list.d/debian-src.sources"
 
+if [ ! -s "$state/sources.list.d/debian-src.list" ] && [ ! -s "$state/sources.list.d/debian-src.sources" ]; then
+  echo "No Debian archive among the system's package sources in /etc/apt: nowhere to fetch SDL's source from" >&2
+  exit 1
+fi
+
 apt_options=(
   -o Dir::Etc::sourcelist="$state/sources.list"
   -o Dir::Etc::sourceparts="$state/sources.list.d"
