@@ -23,10 +23,14 @@ if [ ! -f "$sdl/built" ] || [ "$(cat "$sdl/built")" != "$sdl_stamp" ]; then
   mkdir -p "$out/sdl-build"
   source_dir=$(bash "$root/scripts/fetch-sdl-source.sh" "$out/sdl-source")
   source_version=$(dpkg-parsechangelog -l "$source_dir/debian/changelog" -S Version)
-  (cd "$out/sdl-build" && "$source_dir/configure" --prefix="$sdl" "${sdl_options[@]}" \
-    CC=x86_64-w64-mingw32-gcc-win32 >configure.log)
-  make -C "$out/sdl-build" -j"$(nproc)" >"$out/sdl-build/make.log"
-  make -C "$out/sdl-build" install >>"$out/sdl-build/make.log"
+  echo "Cross-building SDL 1.2 from $(basename "$source_dir") (log: $out/sdl-build/build.log)"
+  log=$out/sdl-build/build.log
+  # SDL's own warnings stay in the log; it is shown when the build fails.
+  if ! (cd "$out/sdl-build" && "$source_dir/configure" --prefix="$sdl" "${sdl_options[@]}" \
+    CC=x86_64-w64-mingw32-gcc-win32 && make -j"$(nproc)" && make install) >"$log" 2>&1; then
+    tail -n 40 "$log"
+    exit 1
+  fi
   # SDL's licence travels with SDL.dll, with where its source can be had.
   {
     echo "SDL.dll is the Simple DirectMedia Layer 1.2.15, built unchanged from Debian's"

@@ -13,11 +13,8 @@ set(NOUGHTS_WINE_ENVIRONMENT WINEPREFIX=${NOUGHTS_WINE_DIR}/prefix WINEDEBUG=-al
 
 add_test(NAME wine.Prepare COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/wine/prepare-wine.sh
   ${NOUGHTS_E2E_WINDOWS_ZIP} ${NOUGHTS_WINE_DIR} ${NOUGHTS_WINESERVER} ${NOUGHTS_WINE64})
-add_test(NAME wine.Stop COMMAND ${NOUGHTS_WINESERVER} -k)
-set_tests_properties(wine.Prepare wine.Stop PROPERTIES LABELS "e2e;wine"
+set_tests_properties(wine.Prepare PROPERTIES LABELS "e2e;wine" FIXTURES_SETUP wine
   TIMEOUT 120 ENVIRONMENT "${NOUGHTS_WINE_ENVIRONMENT}")
-set_tests_properties(wine.Prepare PROPERTIES FIXTURES_SETUP wine)
-set_tests_properties(wine.Stop PROPERTIES FIXTURES_CLEANUP wine)
 
 # What Wine can show as on Linux: the start-up, the screens, quitting, whole games and
 # the missing pictures; the tests that cannot work there say why they skip.

@@ -4,7 +4,7 @@
 # for the real-window tests of this run: a new prefix has no DLL but Wine's own, so the
 # game running there shows that the zip holds all it needs. Wine's server stays up
 # between the tests (a start then takes half a second rather than two) and leaves by
-# itself soon after the last one; the run's last test stops it at once.
+# itself half a minute after the last one.
 set -euo pipefail
 zip=$1 folder=$2 wineserver=$3 wine64=$4
 rm -rf "$folder/game" "$folder/prefix"
