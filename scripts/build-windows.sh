@@ -49,7 +49,7 @@ if [ ! -f "$sdl/built" ] || [ "$(cat "$sdl/built")" != "$sdl_stamp" ]; then
 fi
 
 cmake -S "$root" -B "$out" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-  -DCMAKE_FIND_ROOT_PATH="$sdl" -DNOUGHTS_WINDOWS_SDL_DIR="$sdl" \
+  -DNOUGHTS_WINDOWS_SDL_DIR="$sdl" \
   -DNOUGHTS_BUILD_TESTS=OFF -DNOUGHTS_BUILD_BENCHMARKS=OFF -DNOUGHTS_SANITIZE=OFF
 cmake --build "$out" -j"$(nproc)"
 ls "$out"/noughts-*-windows-x86_64.zip
