@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "board/morvane.h"
 
+#include "board/BoardColours.h"
 #include "draw/Draw.h"
 
 #include <cstdint>
@@ -54,10 +55,10 @@ void FrameSprite(SDL_Surface* sprite)
 {
     const int w = sprite->w;
     const int h = sprite->h;
-    DrawLine(sprite, 0, 0, 0, h - 1, 255, 255, 255);
-    DrawLine(sprite, 0, 0, w - 1, 0, 255, 255, 255);
-    DrawLine(sprite, w - 1, 0, w - 1, h - 1, 255, 255, 255);
-    DrawLine(sprite, 0, h - 1, w - 1, h - 1, 255, 255, 255);
+    DrawLine(sprite, 0, 0, 0, h - 1, kBoardLine.r, kBoardLine.g, kBoardLine.b);
+    DrawLine(sprite, 0, 0, w - 1, 0, kBoardLine.r, kBoardLine.g, kBoardLine.b);
+    DrawLine(sprite, w - 1, 0, w - 1, h - 1, kBoardLine.r, kBoardLine.g, kBoardLine.b);
+    DrawLine(sprite, 0, h - 1, w - 1, h - 1, kBoardLine.r, kBoardLine.g, kBoardLine.b);
 }
 
 bool FitsRectCorner(long long value)

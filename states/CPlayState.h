@@ -5,6 +5,8 @@
 
 #include <SDL.h>
 
+struct ScreenEvent;
+
 // The board: the human plays circles with the mouse, the computer answers each move at
 // once with a cross in a random free cell, and the outcome picture follows the mouse
 // once the game is over. The board itself is the global t; this screen writes the
@@ -33,7 +35,7 @@ public:
 private:
     constexpr CPlayState() = default;
 
-    void PlayHumanMove(const SDL_MouseButtonEvent& click);
+    void PlayHumanMove(const ScreenEvent& click);
     void ResizeBoard(Uint8 wheelButton, const SDL_Surface* screen);
     void ChooseCursor();
     void DrawBoard(SDL_Surface* screen) const;
