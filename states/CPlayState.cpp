@@ -202,20 +202,25 @@ void CPlayState::ChooseCursor()
 
 CPlayState::Cursor CPlayState::CursorShown() const
 {
-    if (m_cursor == &m_oSprite)
+    if (m_cursor == &m_oSprite) {
         return Cursor::Circle;
-    if (m_cursor == &m_xSprite)
+    }
+    if (m_cursor == &m_xSprite) {
         return Cursor::Cross;
-    if (m_cursor == &m_winSprite)
+    }
+    if (m_cursor == &m_winSprite) {
         return Cursor::Win;
-    if (m_cursor == &m_loseSprite)
+    }
+    if (m_cursor == &m_loseSprite) {
         return Cursor::Loss;
-    if (m_cursor == &m_drawSprite)
+    }
+    if (m_cursor == &m_drawSprite) {
         return Cursor::Draw;
+    }
     return Cursor::None;
 }
 
-void CPlayState::Update(CGameEngine*)
+void CPlayState::Update(CGameEngine* /*game*/)
 {
     m_drawX = m_mouseX;
     m_drawY = m_mouseY;

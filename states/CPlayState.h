@@ -14,7 +14,7 @@ struct ScreenEvent;
 //
 // Owns the six sprites it loads in Init until Cleanup. The circle and cross sprites are
 // drawn at run time over copies of the empty cell's picture.
-class CPlayState : public CGameState {
+class CPlayState final : public CGameState {
 public:
     void Init() override;
     void Cleanup() override;
@@ -28,9 +28,9 @@ public:
 
     // What the mouse currently shows, for those who check the screen's state.
     enum class Cursor { None, Circle, Cross, Win, Loss, Draw };
-    Cursor CursorShown() const;
-    bool HumanToMove() const { return m_turn; }
-    int Radius() const { return m_radius; }
+    [[nodiscard]] Cursor CursorShown() const;
+    [[nodiscard]] bool HumanToMove() const { return m_turn; }
+    [[nodiscard]] int Radius() const { return m_radius; }
 
 private:
     constexpr CPlayState() = default;

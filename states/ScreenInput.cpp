@@ -33,7 +33,7 @@ ScreenInput JoystickInput(Uint8 button)
 ScreenEvent PollScreenEvent()
 {
     SDL_Event event;
-    if (!SDL_PollEvent(&event)) {
+    if (SDL_PollEvent(&event) == 0) {
         return {};
     }
     switch (event.type) {

@@ -28,7 +28,7 @@ TEST_F(FrameLoop, InitGivesARunningEngineWithA480By272Window)
     EXPECT_TRUE(engine.Running());
     EXPECT_EQ(engine.m_screen->w, kWindowWidth);
     EXPECT_EQ(engine.m_screen->h, kWindowHeight);
-    EXPECT_EQ(engine.m_screen->format->BitsPerPixel, 32);
+    EXPECT_EQ(engine.m_screen->format->BitsPerPixel, kWindowBpp);
     EXPECT_FALSE(engine.m_screen->flags & SDL_FULLSCREEN);
 }
 
