@@ -4,7 +4,7 @@
 # Builds the game's Debian package from a finished build into OUTPUT_DIR (staging there
 # too): installs the component "game" under usr/, adds what Debian asks for (copyright
 # file, changelogs, compressed manual page, control file, md5sums) and packs it with
-# dpkg-deb. Every byte of the result follows from the commit: all times are
+# dpkg-deb. Every byte of the result follows from the commit and the tools: all times are
 # SOURCE_DATE_EPOCH (if unset, the last commit's time; outside git, the release date),
 # owners are root, modes are normalised, and no path of the build machine goes in.
 foreach(var SETTINGS OUTPUT_DIR)
@@ -52,17 +52,12 @@ endfunction()
 function(as_continuation text out_var)
   string(REGEX REPLACE "\n+$" "" text "${text}")
   string(REGEX REPLACE "\n" "\n " text " ${text}")
+  # Twice, since the matches in a run of empty lines overlap.
   string(REGEX REPLACE "\n \n" "\n .\n" text "${text}")
   string(REGEX REPLACE "\n \n" "\n .\n" text "${text}")
   set(${out_var} "${text}" PARENT_SCOPE)
 endfunction()
 
-# The releases, newest first, from NEWS.md's headings "## VERSION (YYYY-MM-DD)".
-file(STRINGS ${SOURCE_DIR}/NEWS.md releases REGEX "^## [^ ]+ \\([0-9-]+\\)$")
-list(GET releases 0 newest)
-string(REGEX REPLACE "^## ([^ ]+) \\(([0-9-]+)\\)$" "\\1;\\2" newest "${newest}")
-list(GET newest 0 UPSTREAM_VERSION)
-list(GET newest 1 RELEASE_DATE)
 set(VERSION ${UPSTREAM_VERSION}-${DEBIAN_REVISION})
 
 if(DEFINED ENV{SOURCE_DATE_EPOCH})
@@ -90,7 +85,9 @@ run(strip --remove-section=.comment --remove-section=.note ${stage}/usr/${PROGRA
 # The manual page, compressed without name or time.
 run(gzip -9n ${stage}/usr/${MAN_PAGE})
 
-# The changelogs: NEWS.md as the upstream one, and an entry for each release.
+# The changelogs: NEWS.md as the upstream one, and an entry for each release in it,
+# newest first, from its headings "## VERSION (YYYY-MM-DD)".
+file(STRINGS ${SOURCE_DIR}/NEWS.md releases REGEX "^## [^ ]+ \\([0-9-]+\\)$")
 file(MAKE_DIRECTORY ${docs})
 configure_file(${SOURCE_DIR}/NEWS.md ${docs}/changelog COPYONLY)
 run(gzip -9n ${docs}/changelog)
