@@ -5,6 +5,7 @@
 # The date is that of the newest entry in NEWS.md, which must be this version's, so no
 # version leaves without its news.
 file(STRINGS ${PROJECT_SOURCE_DIR}/NEWS.md newest_news REGEX "^## " LIMIT_COUNT 1)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/NEWS.md)
 if(NOT newest_news MATCHES "^## ([^ ]+) \\(([0-9][0-9][0-9][0-9])-([0-9][0-9])-([0-9][0-9])\\)$")
   message(FATAL_ERROR "NEWS.md: the newest entry must start \"## VERSION (YYYY-MM-DD)\", "
     "not \"${newest_news}\"")
