@@ -63,10 +63,17 @@ set(VERSION ${UPSTREAM_VERSION}-${DEBIAN_REVISION})
 if(DEFINED ENV{SOURCE_DATE_EPOCH})
   set(epoch $ENV{SOURCE_DATE_EPOCH})
 else()
-  execute_process(COMMAND git -C ${SOURCE_DIR} log -1 --format=%ct
-    RESULT_VARIABLE result OUTPUT_VARIABLE epoch OUTPUT_STRIP_TRAILING_WHITESPACE
-    ERROR_QUIET)
-  if(NOT result EQUAL 0 OR NOT epoch MATCHES "^[0-9]+$")
+  # The source's own repository only: an unpacked tarball may lie inside another one.
+  execute_process(COMMAND git -C ${SOURCE_DIR} rev-parse --show-toplevel
+    OUTPUT_VARIABLE top OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+  get_filename_component(top "${top}" REALPATH)
+  get_filename_component(source "${SOURCE_DIR}" REALPATH)
+  set(epoch "")
+  if(top STREQUAL source)
+    execute_process(COMMAND git -C ${SOURCE_DIR} log -1 --format=%ct
+      OUTPUT_VARIABLE epoch OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+  endif()
+  if(NOT epoch MATCHES "^[0-9]+$")
     run(date -u -d ${RELEASE_DATE} +%s OUT epoch)
   endif()
 endif()
