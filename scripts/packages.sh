@@ -10,12 +10,13 @@ WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-6
 
 # To build and run every test: the above, GoogleTest and Google Benchmark, an X server
 # with the XTEST extension for the real-window tests, clang's fuzzer runtime, valgrind,
-# the tools the installation tests check the package with, the format gate, and the
-# Windows zip with Wine to run the real-window tests against its program.
+# the tools the installation tests check the package with (dpkg-deb, lintian,
+# appstreamcli, desktop-file-validate, man), the format and lint gates, and the Windows
+# zip with Wine to run the real-window tests against its program.
 TEST_PACKAGES=("${PLAY_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" wine64
   libgtest-dev libbenchmark-dev
   xvfb xauth libx11-dev libxtst-dev
   clang libclang-rt-14-dev
   valgrind
-  dpkg-dev desktop-file-utils man-db
-  clang-format)
+  dpkg-dev desktop-file-utils man-db lintian appstream
+  clang-format clang-tidy)
