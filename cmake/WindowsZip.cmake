@@ -9,7 +9,7 @@ if(NOT EXISTS "${NOUGHTS_WINDOWS_SDL_DIR}/bin/SDL.dll")
     "build for Windows with scripts/build-windows.sh")
 endif()
 
-# SDL's WinMain calls SDL_main, which lies in the game's library; that library comes
+# SDL's WinMain calls SDL_main, which lies in the entry library (noughts_entry); that comes
 # before libSDLmain on the link line, so the linker must be told to keep SDL_main.
 target_link_options(noughts PRIVATE LINKER:--undefined=SDL_main)
 
