@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
+#include "states/CellSize.h"
+#include "tests/e2e/GamePlayer.h"
 #include "tests/e2e/PictureDamage.h"
-#include "tests/e2e/PlayScreenTest.h"
 #include "tests/e2e/support/BuildPaths.h"
 #include "tests/e2e/support/ReferencePicture.h"
 #include "tests/e2e/support/TemporaryDirectory.h"
@@ -74,18 +75,6 @@ Outcome GoalFor(const MatrixRow& row)
     return Outcome::HumanWins;
 }
 
-int GamesFor(Outcome goal)
-{
-    switch (goal) {
-    case Outcome::ComputerWins:
-        return kGamesForALoss;
-    case Outcome::Draw:
-        return kGamesForADraw;
-    default:
-        return kGamesForAWin;
-    }
-}
-
 std::vector<std::string> LinesOf(const std::string& text)
 {
     std::vector<std::string> lines;
@@ -108,7 +97,7 @@ protected:
             return pictures;
         }
         if (row.file == "NULL.bmp")
-            pictures.emptyCell = RgbImage(90, 90);
+            pictures.emptyCell = RgbImage(kCellSize, kCellSize);
         if (row.file == "intro.bmp")
             pictures.intro.reset();
         if (row.file == "menu.bmp")
@@ -200,15 +189,14 @@ TEST_P(BadPictureMatrixTest, StartsSaysWhatItCouldNotLoadPlaysAndQuitsWithStatus
     const MatrixRow& row = GetParam();
     PlacePictures(m_folder, row.file, row.damage, row.width, row.height, row.bitsPerPixel);
     Expect(PicturesForRow(row));
-    GameLaunch launch = BuiltGame();
+    GameLaunch launch = WithClockFor(GoalFor(row), BuiltGame());
     launch.workingDirectory = m_folder.Path();
     Start(launch);
 
     ASSERT_TRUE(OpenTheBoard());
     ASSERT_TRUE(VisitTheControlsPage());
     if (BoardIsReadable()) {
-        const Outcome goal = GoalFor(row);
-        ASSERT_TRUE(PlayGamesUntil(goal, GamesFor(goal)));
+        ASSERT_TRUE(PlayGame(GoalFor(row)));
     } else {
         ASSERT_TRUE(ClickEveryCellThenSeeAnEnd());
     }

@@ -13,7 +13,7 @@ namespace e2e {
 // What a cell shows: the human plays circles, the computer crosses.
 enum class Mark { Empty, Circle, Cross };
 
-// Column i and row j, each 0 to 2; on the screen the cell lies at (90 i, 90 j).
+// Column i and row j, each 0 to 2; on the screen the cell lies at (kCellSize i, kCellSize j).
 struct Cell {
     int i = 0;
     int j = 0;

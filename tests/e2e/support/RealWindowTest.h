@@ -13,18 +13,18 @@
 #include <memory>
 #include <optional>
 
-// A test fixture with a private X server for each test and at most one game on it.
-// The fixture owns the server, the test's connection to it, the game process and the
-// handles on the game's window; they go in the reverse order at the end of the test.
+// The real-window driver: a private X server and at most one game on it, for a test or a
+// tool. It owns the server, its own connection to it, the game process and the handles
+// on the game's window; they go in the reverse order at the end.
 namespace e2e {
 
 // Limits that only a fault reaches; the waits themselves end as soon as they can.
 constexpr auto kWindowTimeout = std::chrono::seconds(10);
 constexpr auto kExitTimeout = std::chrono::seconds(10);
 
-class RealWindowTest : public testing::Test {
-protected:
-    RealWindowTest();
+class RealWindow {
+public:
+    RealWindow();
 
     // How the built game is started on this test's display; change it and hand it to Start.
     GameLaunch BuiltGame() const { return GameLaunch::BuiltGameOn(m_display.Name()); }
@@ -52,5 +52,8 @@ private:
     std::optional<GameWindow> m_window;
     std::optional<WindowInput> m_input;
 };
+
+// A test with a real window of its own.
+class RealWindowTest : public testing::Test, public RealWindow {};
 
 }  // namespace e2e

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "tests/e2e/PlayScreenTest.h"
+#include "tests/e2e/GamePlayer.h"
 
+#include "engine/Window.h"
+#include "states/CellSize.h"
 #include "tests/e2e/BoardOnScreen.h"
+#include "tests/e2e/MovePlanner.h"
 #include "tests/e2e/support/BoardColours.h"
+#include "tests/e2e/support/BuildPaths.h"
 #include "tests/e2e/support/OutputWaits.h"
 #include "tests/e2e/support/ReferencePicture.h"
 #include "tests/e2e/support/ScreenWaits.h"
@@ -12,7 +16,6 @@
 
 #include <algorithm>
 #include <sstream>
-#include <thread>
 
 namespace e2e {
 namespace {
@@ -108,15 +111,15 @@ RgbImage CropOf(const RgbImage& image, int x, int y, int width, int height)
     return part;
 }
 
-bool PlayScreenTest::BoardIsReadable() const
+bool GamePlayer::BoardIsReadable() const
 {
     const RgbImage& cell = m_pictures.emptyCell;
     return cell.width >= kCellSize && cell.height >= kCellSize &&
            std::min(cell.width, cell.height) / 2 == kCellSize / 2;
 }
 
-testing::AssertionResult PlayScreenTest::AwaitScreenNamed(const std::optional<RgbImage>& picture,
-                                                          const std::string& file)
+testing::AssertionResult GamePlayer::AwaitScreenNamed(const std::optional<RgbImage>& picture,
+                                                      const std::string& file)
 {
     if (picture) {
         return WaitForPicture(AwaitWindow(), *picture) << " (" << file << ")";
@@ -125,7 +128,7 @@ testing::AssertionResult PlayScreenTest::AwaitScreenNamed(const std::optional<Rg
     return WaitForStderrText(Game(), file);
 }
 
-testing::AssertionResult PlayScreenTest::OpenTheBoard()
+testing::AssertionResult GamePlayer::OpenTheBoard()
 {
     GameWindow& window = AwaitWindow();
     if (testing::AssertionResult intro = AwaitScreenNamed(m_pictures.intro, "intro.bmp"); !intro) {
@@ -133,7 +136,9 @@ testing::AssertionResult PlayScreenTest::OpenTheBoard()
     }
     if (!m_pictures.intro) {
         // The first frame: the screen was blackened and the missing picture not drawn.
-        if (testing::AssertionResult black = WaitForPicture(window, RgbImage(480, 272)); !black) {
+        if (testing::AssertionResult black =
+                WaitForPicture(window, RgbImage(kWindowWidth, kWindowHeight));
+            !black) {
             return black << " (the intro without its picture)";
         }
     }
@@ -148,7 +153,7 @@ testing::AssertionResult PlayScreenTest::OpenTheBoard()
     return BoardIsReadable() ? AwaitEmptyBoard() : testing::AssertionSuccess();
 }
 
-testing::AssertionResult PlayScreenTest::AwaitTheBoardScreen()
+testing::AssertionResult GamePlayer::AwaitTheBoardScreen()
 {
     const uint32_t expected = EmptyBoardPixel(m_pictures.emptyCell, kProbeX, kProbeY);
     if (m_pictures.menu && m_pictures.menu->At(kProbeX, kProbeY) == expected) {
@@ -158,7 +163,7 @@ testing::AssertionResult PlayScreenTest::AwaitTheBoardScreen()
     return WaitForPixel(AwaitWindow(), kProbeX, kProbeY, expected) << " (waiting for the board)";
 }
 
-testing::AssertionResult PlayScreenTest::AwaitEmptyBoard()
+testing::AssertionResult GamePlayer::AwaitEmptyBoard()
 {
     Board empty;
     int nudges = 0;
@@ -180,13 +185,23 @@ testing::AssertionResult PlayScreenTest::AwaitEmptyBoard()
     return shown;
 }
 
-void PlayScreenTest::ClickAt(int x, int y)
+int GamePlayer::CellMiddleX(Cell cell)
+{
+    return kCellSize * cell.i + kCellSize / 2;
+}
+
+int GamePlayer::CellMiddleY(Cell cell)
+{
+    return kCellSize * cell.j + kCellSize / 2;
+}
+
+void GamePlayer::ClickAt(int x, int y)
 {
     Input().ClickAt(x, y, Button1);
     m_clickLines.push_back("click : " + std::to_string(x) + ", " + std::to_string(y) + ", 1");
 }
 
-testing::AssertionResult PlayScreenTest::AwaitScreen(
+testing::AssertionResult GamePlayer::AwaitScreen(
     const std::function<testing::AssertionResult(const RgbImage&)>& check)
 {
     testing::AssertionResult last = testing::AssertionFailure() << "no window to read";
@@ -205,7 +220,7 @@ testing::AssertionResult PlayScreenTest::AwaitScreen(
            << " ms; at the last look: " << last.message();
 }
 
-const std::optional<RgbImage>& PlayScreenTest::OutcomePicture(Outcome outcome) const
+const std::optional<RgbImage>& GamePlayer::OutcomePicture(Outcome outcome) const
 {
     static const std::optional<RgbImage> none;
     switch (outcome) {
@@ -221,8 +236,7 @@ const std::optional<RgbImage>& PlayScreenTest::OutcomePicture(Outcome outcome) c
     return none;
 }
 
-testing::AssertionResult PlayScreenTest::ShowsEndAtPark(const RgbImage& screen,
-                                                        Outcome outcome) const
+testing::AssertionResult GamePlayer::ShowsEndAtPark(const RgbImage& screen, Outcome outcome) const
 {
     const std::optional<RgbImage>& picture = OutcomePicture(outcome);
     if (picture) {
@@ -238,8 +252,7 @@ testing::AssertionResult PlayScreenTest::ShowsEndAtPark(const RgbImage& screen,
            << ", which has no picture)";
 }
 
-testing::AssertionResult PlayScreenTest::ShowsBoard(const RgbImage& screen,
-                                                    const Board& board) const
+testing::AssertionResult GamePlayer::ShowsBoard(const RgbImage& screen, const Board& board) const
 {
     const std::optional<Board> seen = ReadBoard(screen, m_pictures.emptyCell);
     if (seen != board) {
@@ -259,11 +272,17 @@ testing::AssertionResult PlayScreenTest::ShowsBoard(const RgbImage& screen,
     return ShowsEndAtPark(screen, board.Result()) << " on the board " << board.Text();
 }
 
-testing::AssertionResult PlayScreenTest::PlayMove(Cell cell)
+testing::AssertionResult GamePlayer::PlayMove(Cell cell)
 {
     Board afterClick = m_board;
     afterClick.Set(cell, Mark::Circle);
     const bool clickEnds = afterClick.Result() != Outcome::InProgress;
+    // With the clock fixed, the one answer the replayed computer gives.
+    std::optional<Board> replayed;
+    if (m_fixedClock && !clickEnds) {
+        replayed = afterClick;
+        replayed->Set(ReplayedComputer(*m_fixedClock)(afterClick).at(0), Mark::Cross);
+    }
 
     ClickAt(CellMiddleX(cell), CellMiddleY(cell));
     // The motion is also the event after the click that shows a computer's win.
@@ -292,6 +311,10 @@ testing::AssertionResult PlayScreenTest::PlayMove(Cell cell)
                    << ", wanted " << afterClick.Text()
                    << " and the computer's cross in one free cell";
         }
+        if (replayed && answered != replayed) {
+            return testing::AssertionFailure() << "the computer answered " << answered->Text()
+                                               << ", replayed " << replayed->Text();
+        }
         return ShowsBoard(screen, clickEnds ? afterClick : *answered);
     });
     if (!shown) {
@@ -302,46 +325,39 @@ testing::AssertionResult PlayScreenTest::PlayMove(Cell cell)
     return shown;
 }
 
-testing::AssertionResult PlayScreenTest::PlayGame(MovePlanner& planner)
+GameLaunch GamePlayer::WithClockFor(Outcome goal, GameLaunch launch)
 {
-    while (m_board.Result() == Outcome::InProgress) {
+    m_fixedClock = ClockForSureGame(goal);
+    // A sanitized game wants its runtime first among the loaded libraries.
+    const std::string asan = launch.environment.Get("ASAN_OPTIONS").value_or("");
+    launch.environment.Set("LD_PRELOAD", FixedClockLibraryPath())
+        .Set("NOUGHTS_FIXED_CLOCK", std::to_string(*m_fixedClock))
+        .Set("ASAN_OPTIONS", asan + (asan.empty() ? "" : ":") + "verify_asan_link_order=0");
+    return launch;
+}
+
+testing::AssertionResult GamePlayer::PlayGame(Outcome goal,
+                                              const std::function<void(int)>& afterMove)
+{
+    MovePlanner planner(goal, m_fixedClock ? ReplayedComputer(*m_fixedClock) : AnyFreeCell());
+    for (int moves = 1; m_board.Result() == Outcome::InProgress; ++moves) {
         if (testing::AssertionResult move = PlayMove(planner.Choose(m_board)); !move) {
             return move;
         }
+        if (afterMove) {
+            afterMove(moves);
+        }
     }
-    m_lastGameEnded = std::time(nullptr);
+    if (m_board.Result() != goal) {
+        return testing::AssertionFailure()
+               << "the game ended in " << OutcomeName(m_board.Result()) << " " << m_board.Text()
+               << ", planned " << OutcomeName(goal)
+               << (m_fixedClock ? "" : " by chance: the clock is not fixed");
+    }
     return testing::AssertionSuccess();
 }
 
-testing::AssertionResult PlayScreenTest::PlayGamesUntil(Outcome goal, int maxGames)
-{
-    MovePlanner planner(goal);
-    std::string ends;
-    for (int game = 0; game < maxGames; ++game) {
-        if (game > 0) {
-            // The computer's choices within one second repeat: go on in another.
-            while (std::time(nullptr) <= m_lastGameEnded) {
-                std::this_thread::sleep_for(kPollInterval);
-            }
-            if (testing::AssertionResult fresh = StartNewGame(); !fresh) {
-                return fresh << " (starting game " << game + 1 << ")";
-            }
-        }
-        if (testing::AssertionResult played = PlayGame(planner); !played) {
-            return played;
-        }
-        if (m_board.Result() == goal) {
-            return testing::AssertionSuccess();
-        }
-        ends += std::string(game > 0 ? ", " : "") + OutcomeName(m_board.Result()) + " " +
-                m_board.Text();
-    }
-    return testing::AssertionFailure()
-           << "no game of " << maxGames << " ended in " << OutcomeName(goal) << " (best chance "
-           << planner.ChanceFrom(Board()) << " a game); they ended in " << ends;
-}
-
-testing::AssertionResult PlayScreenTest::StartNewGame()
+testing::AssertionResult GamePlayer::StartNewGame()
 {
     Input().PressKey(XK_Escape);
     if (m_pictures.menu) {
@@ -357,7 +373,7 @@ testing::AssertionResult PlayScreenTest::StartNewGame()
     return AwaitEmptyBoard() << " (a new game after Escape and Space)";
 }
 
-testing::AssertionResult PlayScreenTest::PrintedEveryClickInOrder()
+testing::AssertionResult GamePlayer::PrintedEveryClickInOrder()
 {
     std::vector<std::string> printed;
     WaitUntil(
@@ -373,7 +389,7 @@ testing::AssertionResult PlayScreenTest::PrintedEveryClickInOrder()
                                        << "\nwanted:" << Joined(m_clickLines);
 }
 
-void PlayScreenTest::EscapeToTheEnd()
+void GamePlayer::EscapeToTheEnd()
 {
     for (int i = 0; i < 3; ++i) {
         Input().PressKey(XK_Escape);
