@@ -122,10 +122,10 @@ testing::AssertionResult GamePlayer::AwaitScreenNamed(const std::optional<RgbIma
                                                       const std::string& file)
 {
     if (picture) {
-        return WaitForPicture(AwaitWindow(), *picture) << " (" << file << ")";
+        return WaitForPicture(AwaitWindow(), *picture, ScreenTimeout()) << " (" << file << ")";
     }
     // Without its picture the screen draws nothing new; it says so once it starts.
-    return WaitForStderrText(Game(), file);
+    return WaitForStderrText(Game(), file, ScreenTimeout());
 }
 
 testing::AssertionResult GamePlayer::OpenTheBoard()
@@ -137,7 +137,7 @@ testing::AssertionResult GamePlayer::OpenTheBoard()
     if (!m_pictures.intro) {
         // The first frame: the screen was blackened and the missing picture not drawn.
         if (testing::AssertionResult black =
-                WaitForPicture(window, RgbImage(kWindowWidth, kWindowHeight));
+                WaitForPicture(window, RgbImage(kWindowWidth, kWindowHeight), ScreenTimeout());
             !black) {
             return black << " (the intro without its picture)";
         }
@@ -160,7 +160,8 @@ testing::AssertionResult GamePlayer::AwaitTheBoardScreen()
         return testing::AssertionFailure() << "the menu and the board cannot be told apart at ("
                                            << kProbeX << "," << kProbeY << ")";
     }
-    return WaitForPixel(AwaitWindow(), kProbeX, kProbeY, expected) << " (waiting for the board)";
+    return WaitForPixel(AwaitWindow(), kProbeX, kProbeY, expected, ScreenTimeout())
+           << " (waiting for the board)";
 }
 
 testing::AssertionResult GamePlayer::AwaitEmptyBoard()
@@ -204,20 +205,12 @@ void GamePlayer::ClickAt(int x, int y)
 testing::AssertionResult GamePlayer::AwaitScreen(
     const std::function<testing::AssertionResult(const RgbImage&)>& check)
 {
-    testing::AssertionResult last = testing::AssertionFailure() << "no window to read";
-    const bool passed = WaitUntil(
+    return Eventually(
         [&] {
             const std::optional<RgbImage> screen = AwaitWindow().Capture();
-            last = screen ? check(*screen) : testing::AssertionFailure() << "no window to read";
-            return static_cast<bool>(last);
+            return screen ? check(*screen) : testing::AssertionFailure() << "no window to read";
         },
-        kScreenTimeout);
-    if (passed) {
-        return testing::AssertionSuccess();
-    }
-    return testing::AssertionFailure()
-           << "not shown within " << std::chrono::milliseconds(kScreenTimeout).count()
-           << " ms; at the last look: " << last.message();
+        ScreenTimeout());
 }
 
 const std::optional<RgbImage>& GamePlayer::OutcomePicture(Outcome outcome) const
@@ -361,7 +354,8 @@ testing::AssertionResult GamePlayer::StartNewGame()
 {
     Input().PressKey(XK_Escape);
     if (m_pictures.menu) {
-        if (testing::AssertionResult menu = WaitForPicture(AwaitWindow(), *m_pictures.menu);
+        if (testing::AssertionResult menu =
+                WaitForPicture(AwaitWindow(), *m_pictures.menu, ScreenTimeout());
             !menu) {
             return menu << " after Escape on the board";
         }
@@ -375,18 +369,16 @@ testing::AssertionResult GamePlayer::StartNewGame()
 
 testing::AssertionResult GamePlayer::PrintedEveryClickInOrder()
 {
-    std::vector<std::string> printed;
-    WaitUntil(
+    return Eventually(
         [&] {
-            printed = ClickLinesIn(Game().Stdout());
-            return printed.size() >= m_clickLines.size();
+            const std::vector<std::string> printed = ClickLinesIn(Game().Stdout());
+            return printed == m_clickLines
+                       ? testing::AssertionSuccess()
+                       : testing::AssertionFailure()
+                             << "standard output's click lines:" << Joined(printed)
+                             << "\nwanted:" << Joined(m_clickLines);
         },
-        kScreenTimeout);
-    if (printed == m_clickLines) {
-        return testing::AssertionSuccess();
-    }
-    return testing::AssertionFailure() << "standard output's click lines:" << Joined(printed)
-                                       << "\nwanted:" << Joined(m_clickLines);
+        ScreenTimeout());
 }
 
 void GamePlayer::EscapeToTheEnd()

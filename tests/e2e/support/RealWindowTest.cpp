@@ -27,7 +27,7 @@ GameProcess& RealWindow::Game()
 GameWindow& RealWindow::AwaitWindow()
 {
     if (!m_window) {
-        m_window = GameWindow::Await(m_connection, Game().Pid(), kWindowTimeout);
+        m_window = GameWindow::Await(m_connection, Game().Pid(), kWindowTimeout * m_slowdown);
     }
     return *m_window;
 }

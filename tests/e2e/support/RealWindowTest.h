@@ -3,6 +3,7 @@
 
 #include "tests/e2e/support/GameProcess.h"
 #include "tests/e2e/support/GameWindow.h"
+#include "tests/e2e/support/ScreenWaits.h"
 #include "tests/e2e/support/WindowInput.h"
 #include "tests/e2e/support/XConnection.h"
 #include "tests/e2e/support/XvfbDisplay.h"
@@ -42,6 +43,11 @@ public:
     testing::AssertionResult GameEndsWith(ExitStatus expected,
                                           std::chrono::milliseconds timeout = kExitTimeout);
 
+    // For a game that runs many times slower (under valgrind): the waits for its window
+    // and its screens last factor times longer.
+    void ExpectSlowGame(int factor) { m_slowdown = factor; }
+    std::chrono::milliseconds ScreenTimeout() const { return kScreenTimeout * m_slowdown; }
+
     const XvfbDisplay& Xvfb() const { return m_display; }
     XConnection& Connection() { return m_connection; }
 
@@ -51,6 +57,7 @@ private:
     std::unique_ptr<GameProcess> m_game;
     std::optional<GameWindow> m_window;
     std::optional<WindowInput> m_input;
+    int m_slowdown = 1;
 };
 
 // A test with a real window of its own.
