@@ -18,15 +18,6 @@ const char* OutcomeName(Outcome outcome)
     return "?";
 }
 
-int Board::Count(Mark mark) const
-{
-    int count = 0;
-    for (Mark m : m_marks) {
-        count += m == mark ? 1 : 0;
-    }
-    return count;
-}
-
 std::vector<Cell> Board::CellsWith(Mark mark) const
 {
     std::vector<Cell> cells;
@@ -54,16 +45,7 @@ Outcome Board::Result() const
             }
         }
     }
-    return Count(Mark::Empty) == 0 ? Outcome::Draw : Outcome::InProgress;
-}
-
-int Board::Code() const
-{
-    int code = 0;
-    for (Mark mark : m_marks) {
-        code = code * 3 + static_cast<int>(mark);
-    }
-    return code;
+    return CellsWith(Mark::Empty).empty() ? Outcome::Draw : Outcome::InProgress;
 }
 
 std::string Board::Text() const

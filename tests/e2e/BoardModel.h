@@ -28,13 +28,9 @@ public:
     Mark At(Cell cell) const { return m_marks[Index(cell)]; }
     void Set(Cell cell, Mark mark) { m_marks[Index(cell)] = mark; }
 
-    int Count(Mark mark) const;
     std::vector<Cell> CellsWith(Mark mark) const;
     // The side with three in a row, else a draw on a full board, else still in progress.
     Outcome Result() const;
-    // Base-3 number of the nine marks: the board's identity in a table.
-    int Code() const;
-
     // The rows from the top, in "O", "X" and ".", as in "OX./.O./..X".
     std::string Text() const;
 

@@ -274,7 +274,7 @@ testing::AssertionResult GamePlayer::PlayMove(Cell cell)
     std::optional<Board> replayed;
     if (m_fixedClock && !clickEnds) {
         replayed = afterClick;
-        replayed->Set(ReplayedComputer(*m_fixedClock)(afterClick).at(0), Mark::Cross);
+        replayed->Set(ReplayedAnswer(afterClick, *m_fixedClock), Mark::Cross);
     }
 
     ClickAt(CellMiddleX(cell), CellMiddleY(cell));
@@ -332,9 +332,13 @@ GameLaunch GamePlayer::WithClockFor(Outcome goal, GameLaunch launch)
 testing::AssertionResult GamePlayer::PlayGame(Outcome goal,
                                               const std::function<void(int)>& afterMove)
 {
-    MovePlanner planner(goal, m_fixedClock ? ReplayedComputer(*m_fixedClock) : AnyFreeCell());
     for (int moves = 1; m_board.Result() == Outcome::InProgress; ++moves) {
-        if (testing::AssertionResult move = PlayMove(planner.Choose(m_board)); !move) {
+        // Planned anew from the board as read: without a fixed clock the answers are
+        // chance, and a free cell must do once no move is sure.
+        const std::optional<Cell> sure = SureMove(m_board, goal, m_fixedClock.value_or(0));
+        if (testing::AssertionResult move =
+                PlayMove(sure ? *sure : m_board.CellsWith(Mark::Empty).front());
+            !move) {
             return move;
         }
         if (afterMove) {

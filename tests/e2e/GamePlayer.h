@@ -62,8 +62,8 @@ public:
     // circle there and the computer's answer (unless the click ended the game), and the
     // cursor or the outcome picture at the mouse. CurrentBoard() then holds what was read.
     testing::AssertionResult PlayMove(Cell cell);
-    // Plays the current game to its end with the planner's moves; fails unless it ends
-    // in goal. Without a fixed clock the computer's answers are chance, and so is that.
+    // Plays the current game to its end with planned moves; fails unless it ends in goal.
+    // Without a fixed clock the computer's answers are chance, and so is that.
     testing::AssertionResult PlayGame(Outcome goal,
                                       const std::function<void(int)>& afterMove = nullptr);
     // Escape (the menu), then Space; waits for the empty board.

@@ -4,46 +4,21 @@
 #include "tests/e2e/BoardModel.h"
 
 #include <ctime>
-#include <functional>
-#include <unordered_map>
-#include <vector>
+#include <optional>
 
-// Chooses the human's moves so that one chosen outcome becomes as likely as it can be:
-// the exact expectation over the computer's answers, each of those it may give to a
-// board taken as equally likely. Owns its table of worked-out chances; one planner
-// serves one goal against one computer.
+// Plans the human's moves against the game's own computer replayed with its clock fixed:
+// the board's AI, reseeded from the given second with the same srand and rand the game
+// calls, so that each answer is known before the click.
 namespace e2e {
 
-// The cells the computer may answer on a board where it is to move.
-using Computer = std::function<std::vector<Cell>(const Board&)>;
+// The computer's answer on board, where it is to move, with its clock at now.
+Cell ReplayedAnswer(const Board& board, std::time_t now);
 
-// The game's own AI with its clock fixed at now: one answer to each board, replayed
-// with the same srand and rand the game calls.
-Computer ReplayedComputer(std::time_t now);
-// Any free cell: a computer whose clock runs, as the program's does when no fixed
-// clock can be preloaded into it.
-Computer AnyFreeCell();
+// A move on board, where the human is to move, after which the game surely ends in goal
+// against the computer replayed at now; nothing if there is none.
+std::optional<Cell> SureMove(const Board& board, Outcome goal, std::time_t now);
 
-class MovePlanner {
-public:
-    MovePlanner(Outcome goal, Computer computer);
-
-    // The move to make on board, where the human is to move and the game goes on.
-    Cell Choose(const Board& board);
-
-    // The chance of reaching the goal from board with the human to move, under best play.
-    double ChanceFrom(const Board& board);
-
-private:
-    double ChanceAfterMove(Board board, Cell move);
-
-    Outcome m_goal;
-    Computer m_computer;
-    std::unordered_map<int, double> m_chances;  // by Board::Code
-};
-
-// The first second from on at which the replayed computer lets one planned game
-// surely end in goal.
+// The first second from on at which one planned game surely ends in goal.
 std::time_t ClockForSureGame(Outcome goal, std::time_t from = 1);
 
 }  // namespace e2e
