@@ -60,7 +60,7 @@ std::vector<MatrixRow> AllRows()
         rows.push_back({"NULL.bmp", Damage::Redrawn, width, height, 24});
     }
     for (int bits : {8, 16, 24, 32}) {
-        rows.push_back({"NULL.bmp", Damage::Redrawn, 90, 90, bits});
+        rows.push_back({"NULL.bmp", Damage::Redrawn, kCellSize, kCellSize, bits});
     }
     return rows;
 }

@@ -50,11 +50,20 @@ uint32_t EmptyBoardPixel(const RgbImage& cell, int x, int y)
     return x < 9 * r && y < 6 * r ? kBoardGrey : kBoardBlack;
 }
 
-RgbImage Uniform(int width, int height, uint32_t rgb)
+// The part of width x height at (x, y) of image; pixels outside it come out black.
+RgbImage CropOf(const RgbImage& image, int x, int y, int width, int height)
 {
-    RgbImage image(width, height);
-    std::fill(image.pixels.begin(), image.pixels.end(), rgb);
-    return image;
+    RgbImage part(width, height);
+    for (int row = 0; row < height; ++row) {
+        for (int column = 0; column < width; ++column) {
+            const int sx = x + column;
+            const int sy = y + row;
+            if (sx >= 0 && sy >= 0 && sx < image.width && sy < image.height) {
+                part.At(column, row) = image.At(sx, sy);
+            }
+        }
+    }
+    return part;
 }
 
 std::vector<std::string> ClickLinesIn(const std::string& output)
@@ -94,21 +103,6 @@ ExpectedPictures ExpectedPictures::AllFrom(const std::string& folder)
     pictures.loss = picture("win2.bmp");
     pictures.draw = picture("DRAW.bmp");
     return pictures;
-}
-
-RgbImage CropOf(const RgbImage& image, int x, int y, int width, int height)
-{
-    RgbImage part(width, height);
-    for (int row = 0; row < height; ++row) {
-        for (int column = 0; column < width; ++column) {
-            const int sx = x + column;
-            const int sy = y + row;
-            if (sx >= 0 && sy >= 0 && sx < image.width && sy < image.height) {
-                part.At(column, row) = image.At(sx, sy);
-            }
-        }
-    }
-    return part;
 }
 
 bool GamePlayer::BoardIsReadable() const
@@ -240,7 +234,7 @@ testing::AssertionResult GamePlayer::ShowsEndAtPark(const RgbImage& screen, Outc
     }
     const RgbImage area = CropOf(screen, kParkX - kEndAreaWidth / 2, kParkY - kEndAreaHeight / 2,
                                  kEndAreaWidth, kEndAreaHeight);
-    return ShowsPictureAtTopLeft(area, Uniform(kEndAreaWidth, kEndAreaHeight, kBoardGrey))
+    return ShowsPictureAtTopLeft(area, RgbImage(kEndAreaWidth, kEndAreaHeight, kBoardGrey))
            << " (nothing but the grey area at the mouse after " << OutcomeName(outcome)
            << ", which has no picture)";
 }

@@ -105,7 +105,4 @@ private:
 // A test that plays the game in a real window of its own.
 class PlayScreenTest : public testing::Test, public GamePlayer {};
 
-// The part of width x height at (x, y) of image; pixels outside it come out black.
-RgbImage CropOf(const RgbImage& image, int x, int y, int width, int height);
-
 }  // namespace e2e
