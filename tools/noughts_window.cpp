@@ -58,10 +58,10 @@ int TakePictures(const std::string& folder)
     GamePlayer player;
     player.Expect(ExpectedPictures::AllFrom(PicturesDir()));
     player.Start(player.WithClockFor(Outcome::HumanWins, player.BuiltGame()));
-    Require(player.AwaitScreenNamed(player.Pictures().intro, "intro.bmp"), "the intro");
+    Require(player.AwaitScreenNamed("intro.bmp"), "the intro");
     Save(player, folder + "/intro.bmp");
     player.Input().PressKey(XK_space);
-    Require(player.AwaitScreenNamed(player.Pictures().menu, "menu.bmp"), "the menu");
+    Require(player.AwaitScreenNamed("menu.bmp"), "the menu");
     Save(player, folder + "/menu.bmp");
     player.Input().PressKey(XK_space);
     Require(player.AwaitTheBoardScreen(), "the board");

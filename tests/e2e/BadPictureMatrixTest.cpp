@@ -98,18 +98,8 @@ protected:
         }
         if (row.file == "NULL.bmp")
             pictures.emptyCell = RgbImage(kCellSize, kCellSize);
-        if (row.file == "intro.bmp")
-            pictures.intro.reset();
-        if (row.file == "menu.bmp")
-            pictures.menu.reset();
-        if (row.file == "item.bmp")
-            pictures.item.reset();
-        if (row.file == "win1.bmp")
-            pictures.win.reset();
-        if (row.file == "win2.bmp")
-            pictures.loss.reset();
-        if (row.file == "DRAW.bmp")
-            pictures.draw.reset();
+        else
+            pictures.byFile[row.file].reset();
         return pictures;
     }
 
@@ -117,7 +107,7 @@ protected:
     testing::AssertionResult VisitTheControlsPage()
     {
         Input().PressKey(XK_i);
-        if (testing::AssertionResult item = AwaitScreenNamed(Pictures().item, "item.bmp"); !item) {
+        if (testing::AssertionResult item = AwaitScreenNamed("item.bmp"); !item) {
             return item << " after i on the board";
         }
         Input().PressKey(XK_Escape);

@@ -66,6 +66,13 @@ RgbImage CropOf(const RgbImage& image, int x, int y, int width, int height)
     return part;
 }
 
+const char* OutcomeFile(Outcome outcome)
+{
+    return outcome == Outcome::HumanWins ? "win1.bmp"
+           : outcome == Outcome::Draw    ? "DRAW.bmp"
+                                         : "win2.bmp";
+}
+
 std::vector<std::string> ClickLinesIn(const std::string& output)
 {
     std::vector<std::string> lines;
@@ -91,17 +98,12 @@ std::string Joined(const std::vector<std::string>& lines)
 
 ExpectedPictures ExpectedPictures::AllFrom(const std::string& folder)
 {
-    const auto picture = [&](const char* name) {
-        return LoadBmpPicture(folder + "/" + name);
-    };
     ExpectedPictures pictures;
-    pictures.intro = picture("intro.bmp");
-    pictures.menu = picture("menu.bmp");
-    pictures.item = picture("item.bmp");
-    pictures.emptyCell = picture("NULL.bmp");
-    pictures.win = picture("win1.bmp");
-    pictures.loss = picture("win2.bmp");
-    pictures.draw = picture("DRAW.bmp");
+    for (const char* file :
+         {"intro.bmp", "menu.bmp", "item.bmp", "win1.bmp", "win2.bmp", "DRAW.bmp"}) {
+        pictures.byFile[file] = LoadBmpPicture(folder + "/" + file);
+    }
+    pictures.emptyCell = LoadBmpPicture(folder + "/NULL.bmp");
     return pictures;
 }
 
@@ -112,10 +114,9 @@ bool GamePlayer::BoardIsReadable() const
            std::min(cell.width, cell.height) / 2 == kCellSize / 2;
 }
 
-testing::AssertionResult GamePlayer::AwaitScreenNamed(const std::optional<RgbImage>& picture,
-                                                      const std::string& file)
+testing::AssertionResult GamePlayer::AwaitScreenNamed(const std::string& file)
 {
-    if (picture) {
+    if (const std::optional<RgbImage>& picture = m_pictures.Of(file)) {
         return WaitForPicture(AwaitWindow(), *picture, ScreenTimeout()) << " (" << file << ")";
     }
     // Without its picture the screen draws nothing new; it says so once it starts.
@@ -125,10 +126,10 @@ testing::AssertionResult GamePlayer::AwaitScreenNamed(const std::optional<RgbIma
 testing::AssertionResult GamePlayer::OpenTheBoard()
 {
     GameWindow& window = AwaitWindow();
-    if (testing::AssertionResult intro = AwaitScreenNamed(m_pictures.intro, "intro.bmp"); !intro) {
+    if (testing::AssertionResult intro = AwaitScreenNamed("intro.bmp"); !intro) {
         return intro << " at the start";
     }
-    if (!m_pictures.intro) {
+    if (!m_pictures.Of("intro.bmp")) {
         // The first frame: the screen was blackened and the missing picture not drawn.
         if (testing::AssertionResult black =
                 WaitForPicture(window, RgbImage(kWindowWidth, kWindowHeight), ScreenTimeout());
@@ -137,7 +138,7 @@ testing::AssertionResult GamePlayer::OpenTheBoard()
         }
     }
     Input().PressKey(XK_space);
-    if (testing::AssertionResult menu = AwaitScreenNamed(m_pictures.menu, "menu.bmp"); !menu) {
+    if (testing::AssertionResult menu = AwaitScreenNamed("menu.bmp"); !menu) {
         return menu << " after Space on the intro";
     }
     Input().PressKey(XK_space);
@@ -150,7 +151,8 @@ testing::AssertionResult GamePlayer::OpenTheBoard()
 testing::AssertionResult GamePlayer::AwaitTheBoardScreen()
 {
     const uint32_t expected = EmptyBoardPixel(m_pictures.emptyCell, kProbeX, kProbeY);
-    if (m_pictures.menu && m_pictures.menu->At(kProbeX, kProbeY) == expected) {
+    const std::optional<RgbImage>& menu = m_pictures.Of("menu.bmp");
+    if (menu && menu->At(kProbeX, kProbeY) == expected) {
         return testing::AssertionFailure() << "the menu and the board cannot be told apart at ("
                                            << kProbeX << "," << kProbeY << ")";
     }
@@ -207,25 +209,9 @@ testing::AssertionResult GamePlayer::AwaitScreen(
         ScreenTimeout());
 }
 
-const std::optional<RgbImage>& GamePlayer::OutcomePicture(Outcome outcome) const
-{
-    static const std::optional<RgbImage> none;
-    switch (outcome) {
-    case Outcome::HumanWins:
-        return m_pictures.win;
-    case Outcome::ComputerWins:
-        return m_pictures.loss;
-    case Outcome::Draw:
-        return m_pictures.draw;
-    case Outcome::InProgress:
-        break;
-    }
-    return none;
-}
-
 testing::AssertionResult GamePlayer::ShowsEndAtPark(const RgbImage& screen, Outcome outcome) const
 {
-    const std::optional<RgbImage>& picture = OutcomePicture(outcome);
+    const std::optional<RgbImage>& picture = m_pictures.Of(OutcomeFile(outcome));
     if (picture) {
         const RgbImage area = CropOf(screen, kParkX - picture->width / 2,
                                      kParkY - picture->height / 2, picture->width, picture->height);
@@ -351,12 +337,8 @@ testing::AssertionResult GamePlayer::PlayGame(Outcome goal,
 testing::AssertionResult GamePlayer::StartNewGame()
 {
     Input().PressKey(XK_Escape);
-    if (m_pictures.menu) {
-        if (testing::AssertionResult menu =
-                WaitForPicture(AwaitWindow(), *m_pictures.menu, ScreenTimeout());
-            !menu) {
-            return menu << " after Escape on the board";
-        }
+    if (testing::AssertionResult menu = AwaitScreenNamed("menu.bmp"); !menu) {
+        return menu << " after Escape on the board";
     }
     Input().PressKey(XK_space);
     if (testing::AssertionResult board = AwaitTheBoardScreen(); !board) {

@@ -7,6 +7,7 @@
 
 #include <ctime>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,16 +23,12 @@ namespace e2e {
 // What the screens should show, from the picture files as SDL's loader reads them; no
 // picture where the game cannot have one.
 struct ExpectedPictures {
-    std::optional<RgbImage> intro;
-    std::optional<RgbImage> menu;
-    std::optional<RgbImage> item;
+    std::map<std::string, std::optional<RgbImage>> byFile;  // "intro.bmp" and the others
     RgbImage emptyCell;  // "NULL.bmp", or the blank black cell that stands in for it
-    std::optional<RgbImage> win;
-    std::optional<RgbImage> loss;
-    std::optional<RgbImage> draw;
 
     // All seven pictures of the folder; throws std::runtime_error if one cannot be read.
     static ExpectedPictures AllFrom(const std::string& folder);
+    const std::optional<RgbImage>& Of(const std::string& file) const { return byFile.at(file); }
 };
 
 class GamePlayer : public RealWindow {
@@ -89,13 +86,10 @@ public:
 
     const Board& CurrentBoard() const { return m_board; }
 
-    // A picture screen: its picture shown, or without one, the message naming its file.
-    testing::AssertionResult AwaitScreenNamed(const std::optional<RgbImage>& picture,
-                                              const std::string& file);
+    // A picture screen: the picture of file shown, or without one, the message naming it.
+    testing::AssertionResult AwaitScreenNamed(const std::string& file);
 
 private:
-    const std::optional<RgbImage>& OutcomePicture(Outcome outcome) const;
-
     ExpectedPictures m_pictures;
     Board m_board;
     std::vector<std::string> m_clickLines;

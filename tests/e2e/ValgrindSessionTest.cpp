@@ -141,7 +141,7 @@ TEST_F(ValgrindSessionTest, AWholeSessionMakesNoMemoryErrorAndLosesNoBlock)
     EXPECT_TRUE(PrintedEveryClickInOrder());
 
     Input().PressKey(XK_i);
-    ASSERT_TRUE(AwaitScreenNamed(Pictures().item, "item.bmp")) << "after i on the board";
+    ASSERT_TRUE(AwaitScreenNamed("item.bmp")) << "after i on the board";
     Input().PressKey(XK_Escape);
     ASSERT_TRUE(AwaitTheBoardScreen()) << "after Escape on the item screen";
     // The finished game is still there, its picture at the mouse's last place.
@@ -150,9 +150,9 @@ TEST_F(ValgrindSessionTest, AWholeSessionMakesNoMemoryErrorAndLosesNoBlock)
     })) << "the finished game is not shown again after the item screen";
 
     Input().PressKey(XK_Escape);
-    ASSERT_TRUE(AwaitScreenNamed(Pictures().menu, "menu.bmp")) << "after Escape on the board";
+    ASSERT_TRUE(AwaitScreenNamed("menu.bmp")) << "after Escape on the board";
     Input().PressKey(XK_Escape);
-    ASSERT_TRUE(AwaitScreenNamed(Pictures().intro, "intro.bmp")) << "after Escape on the menu";
+    ASSERT_TRUE(AwaitScreenNamed("intro.bmp")) << "after Escape on the menu";
     Input().PressKey(XK_Escape);
 
     const std::optional<ExitStatus> status = Game().WaitForExit(kSlowExitTimeout);
