@@ -5,17 +5,8 @@ namespace e2e {
 
 const char* OutcomeName(Outcome outcome)
 {
-    switch (outcome) {
-    case Outcome::InProgress:
-        return "a game in progress";
-    case Outcome::HumanWins:
-        return "a win";
-    case Outcome::ComputerWins:
-        return "a loss";
-    case Outcome::Draw:
-        return "a draw";
-    }
-    return "?";
+    static const char* const kNames[] = {"a game in progress", "a win", "a loss", "a draw"};
+    return kNames[static_cast<int>(outcome)];
 }
 
 std::vector<Cell> Board::CellsWith(Mark mark) const

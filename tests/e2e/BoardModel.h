@@ -19,6 +19,7 @@ struct Cell {
     int j = 0;
 };
 
+// In this order: OutcomeName follows it.
 enum class Outcome { InProgress, HumanWins, ComputerWins, Draw };
 
 const char* OutcomeName(Outcome outcome);
