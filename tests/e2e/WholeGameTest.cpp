@@ -9,6 +9,13 @@
 // the screen; the outcome's picture at the mouse, every click printed in order, and a
 // fresh board after going back to the menu.
 namespace e2e {
+
+// The name gtest shows for a game's goal.
+void PrintTo(Outcome outcome, std::ostream* out)
+{
+    *out << OutcomeName(outcome);
+}
+
 namespace {
 
 std::string NameOf(const testing::TestParamInfo<Outcome>& info)
