@@ -23,10 +23,11 @@ struct PixelWriter {
     static long long RowOffset(int y, int pitch)
     {
         const long long bytes = static_cast<long long>(y) * pitch;
-        if constexpr (Bpp == 2 || Bpp == 4)
+        if constexpr (Bpp == 2 || Bpp == 4) {
             return bytes / Bpp * Bpp;
-        else
+        } else {
             return bytes;
+        }
     }
 
     // Writes c at p. 3-byte pixels are stored low byte first on every machine; the
@@ -52,9 +53,11 @@ struct PixelWriter {
     static bool IsOneByteRepeated(Uint32 c)
     {
         const auto low = static_cast<Uint8>(c);
-        for (int i = 1; i < Bpp; ++i)
-            if (static_cast<Uint8>(c >> (8 * i)) != low)
+        for (int i = 1; i < Bpp; ++i) {
+            if (static_cast<Uint8>(c >> (8 * i)) != low) {
                 return false;
+            }
+        }
         return true;
     }
 
@@ -62,16 +65,18 @@ struct PixelWriter {
     // already written, doubling each time, so that a long run costs a few memcpy calls.
     static void PutRun(Uint8* p, long long count, Uint32 c)
     {
-        if (count <= 0)
+        if (count <= 0) {
             return;
+        }
         if (IsOneByteRepeated(c)) {
             std::memset(p, static_cast<Uint8>(c), static_cast<std::size_t>(count) * Bpp);
             return;
         }
         Put(p, c);
         const std::size_t total = static_cast<std::size_t>(count) * Bpp;
-        for (std::size_t done = Bpp; done < total; done *= 2)
+        for (std::size_t done = Bpp; done < total; done *= 2) {
             std::memcpy(p + done, p, done < total - done ? done : total - done);
+        }
     }
 };
 
