@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "engine/Window.h"
 #include "tests/e2e/support/BuildPaths.h"
 #include "tests/e2e/support/OutputWaits.h"
 #include "tests/e2e/support/RealWindowTest.h"
@@ -34,7 +35,7 @@ TEST_F(MissingPictureTest, WithoutTheIntroPictureItNamesTheFileAndStillNavigates
     // Said once the video mode is set, so input from here on reaches the game.
     ASSERT_TRUE(WaitForStderrText(Game(), "intro.bmp"));
     // Nothing is drawn in the intro's place: the cleared screen stays black.
-    ASSERT_TRUE(WaitForPicture(window, RgbImage(480, 272)));
+    ASSERT_TRUE(WaitForPicture(window, RgbImage(kWindowWidth, kWindowHeight)));
 
     // The menu, whose picture is there, still opens over the empty intro.
     Input().PressKey(XK_space);
