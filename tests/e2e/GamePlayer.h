@@ -60,9 +60,11 @@ public:
     // cursor or the outcome picture at the mouse. CurrentBoard() then holds what was read.
     testing::AssertionResult PlayMove(Cell cell);
     // Plays the current game to its end with planned moves; fails unless it ends in goal.
-    // Without a fixed clock the computer's answers are chance, and so is that.
+    // Without a fixed clock the computer's answers are chance: then it plays up to
+    // kGamesAgainstChance games, going back through the menu, until one ends in goal.
     testing::AssertionResult PlayGame(Outcome goal,
                                       const std::function<void(int)>& afterMove = nullptr);
+    static constexpr int kGamesAgainstChance = 30;
     // Escape (the menu), then Space; waits for the empty board.
     testing::AssertionResult StartNewGame();
 
@@ -90,6 +92,8 @@ public:
     testing::AssertionResult AwaitScreenNamed(const std::string& file);
 
 private:
+    testing::AssertionResult PlayOneGame(Outcome goal, const std::function<void(int)>& afterMove);
+
     ExpectedPictures m_pictures;
     Board m_board;
     std::vector<std::string> m_clickLines;
