@@ -54,9 +54,10 @@ SDL_Surface* ToScreenFormatIfLossless(SDL_Surface* sprite)
     // The board draws white frames into the cell sprites every frame, mapped against the
     // sprite's own format. Only where red, green and blue have 8 bits each (24- and 32-bit
     // pictures) is that white, like every pixel already there, the same in the screen's
-    // format, so only those are converted, for blits that copy. A palette maps white to
-    // its nearest colour and 15/16-bit pixels to fewer bits, which the blit then shows:
-    // those stay as loaded and are converted at each blit.
+    // format, so only those are converted, for blits that copy (an alpha channel that
+    // sdl12-compat gives 32-bit pictures goes, as classic SDL 1.2 reads none from a BMP).
+    // A palette maps white to its nearest colour and 15/16-bit pixels keep fewer bits of
+    // it, as the blit then shows: those stay as loaded and are converted at each blit.
     const SDL_PixelFormat* format = sprite != nullptr ? sprite->format : nullptr;
     if (format == nullptr || format->palette != nullptr || format->Rloss != 0 ||
         format->Gloss != 0 || format->Bloss != 0) {
