@@ -30,16 +30,8 @@ for font in "$bold_font" "$body_font"; do
     fi
 done
 
-# One palette for every picture: a deep navy ground, light text, amber for headings and
-# keys. The empty cell uses the same navy, so the board matches the screens around it.
-ground='#16213e'
-panel='#1f2e52'
-rule='#2e4470'
-ink='#f2f2f2'
-muted='#a9b6cf'
-accent='#f5a623'
-win_colour='#5fd38d'
-lose_colour='#ef6461'
+# One palette for every picture and the icon.
+source "$here/palette.sh"
 
 # Writes one picture. ImageMagick would store few-colour images as palette BMPs, and
 # with an alpha channel as BMP4/5 headers; TrueColor plus BMP3 rules both out.

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "board/morvane.h"
 
+#include "board/BoardColours.h"
 #include "draw/Draw.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <ctime>
+#include <iterator>
 
 morvane t;
 
@@ -26,12 +29,10 @@ constexpr Cell kLines[8][3] = {
 
 bool HasLineOf(const int (&cells)[3][3], int mark)
 {
-    for (const auto& line : kLines) {
-        if (cells[line[0].i][line[0].j] == mark && cells[line[1].i][line[1].j] == mark &&
-            cells[line[2].i][line[2].j] == mark)
-            return true;
-    }
-    return false;
+    return std::any_of(std::begin(kLines), std::end(kLines), [&](const auto& line) {
+        return cells[line[0].i][line[0].j] == mark && cells[line[1].i][line[1].j] == mark &&
+               cells[line[2].i][line[2].j] == mark;
+    });
 }
 
 SDL_Surface* SpriteFor(int value, SDL_Surface* O, SDL_Surface* X, SDL_Surface* null)
@@ -54,10 +55,10 @@ void FrameSprite(SDL_Surface* sprite)
 {
     const int w = sprite->w;
     const int h = sprite->h;
-    DrawLine(sprite, 0, 0, 0, h - 1, 255, 255, 255);
-    DrawLine(sprite, 0, 0, w - 1, 0, 255, 255, 255);
-    DrawLine(sprite, w - 1, 0, w - 1, h - 1, 255, 255, 255);
-    DrawLine(sprite, 0, h - 1, w - 1, h - 1, 255, 255, 255);
+    DrawLine(sprite, 0, 0, 0, h - 1, kBoardLine.r, kBoardLine.g, kBoardLine.b);
+    DrawLine(sprite, 0, 0, w - 1, 0, kBoardLine.r, kBoardLine.g, kBoardLine.b);
+    DrawLine(sprite, w - 1, 0, w - 1, h - 1, kBoardLine.r, kBoardLine.g, kBoardLine.b);
+    DrawLine(sprite, 0, h - 1, w - 1, h - 1, kBoardLine.r, kBoardLine.g, kBoardLine.b);
 }
 
 bool FitsRectCorner(long long value)
@@ -67,28 +68,35 @@ bool FitsRectCorner(long long value)
 
 }  // namespace
 
-morvane::morvane()
+morvane::morvane() noexcept
 {
     reset();
 }
 
-void morvane::reset()
+void morvane::reset() noexcept
 {
-    for (auto& column : cells)
-        for (int& cell : column)
+    for (auto& column : cells) {
+        for (int& cell : column) {
             cell = kEmpty;
+        }
+    }
 }
 
 int morvane::setgame() const
 {
-    if (HasLineOf(cells, kHuman))
+    if (HasLineOf(cells, kHuman)) {
         return kHuman;
-    if (HasLineOf(cells, kComputer))
+    }
+    if (HasLineOf(cells, kComputer)) {
         return kComputer;
-    for (const auto& column : cells)
-        for (int cell : column)
-            if (cell == kEmpty)
+    }
+    for (const auto& column : cells) {
+        for (int cell : column) {
+            if (cell == kEmpty) {
                 return kInProgress;
+            }
+        }
+    }
     return kDraw;
 }
 
@@ -96,10 +104,11 @@ void morvane::AI(bool& turn)
 {
     // Reseeded on every call, finished board or not: two moves in one second draw alike.
     std::srand(static_cast<unsigned>(std::time(nullptr)));
-    if (setgame() != kInProgress)
+    if (setgame() != kInProgress) {
         return;
-    int a;
-    int b;
+    }
+    int a = 0;
+    int b = 0;
     do {
         a = std::rand() % 3;
         b = std::rand() % 3;
@@ -115,14 +124,16 @@ void morvane::drawmap(SDL_Surface* screen, SDL_Surface* O, SDL_Surface* X, SDL_S
     for (int i = 0; i < 3; ++i) {
         for (int j = 0; j < 3; ++j) {
             SDL_Surface* sprite = SpriteFor(cells[i][j], O, X, null);
-            if (sprite == nullptr)
+            if (sprite == nullptr) {
                 continue;
+            }
             FrameSprite(sprite);
             // A corner beyond SDL_Rect's range is far off any screen: nothing to show.
             const long long x = pitch * i;
             const long long y = pitch * j;
-            if (screen == nullptr || !FitsRectCorner(x) || !FitsRectCorner(y))
+            if (screen == nullptr || !FitsRectCorner(x) || !FitsRectCorner(y)) {
                 continue;
+            }
             SDL_Rect corner = {static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
             SDL_BlitSurface(sprite, nullptr, screen, &corner);
         }

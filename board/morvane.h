@@ -17,16 +17,16 @@ public:
     static constexpr int kDraw = 2;
 
     // cells[i][j]: i is the column on screen, j the row. Only -1, 0 and 1 are stored.
-    int cells[3][3];
+    int cells[3][3] = {};
 
-    morvane();
+    morvane() noexcept;
 
     // Empties all nine cells.
-    void reset();
+    void reset() noexcept;
 
     // 1 if some line holds three 1s, else 0 if some line holds three 0s,
     // else -1 while a cell is empty, else 2 (a draw).
-    int setgame() const;
+    [[nodiscard]] int setgame() const;
 
     // The computer's move: while the game is in progress, stores turn (as 1 or 0) in a
     // random empty cell and inverts turn. Reseeds the generator with the time on every call.

@@ -17,8 +17,9 @@ bool CircleUpdateArea(int screenWidth, int screenHeight, int x, int y, int radiu
     const long long clippedTop = std::max(top, 0LL);
     const long long clippedRight = std::min(right, static_cast<long long>(screenWidth));
     const long long clippedBottom = std::min(bottom, static_cast<long long>(screenHeight));
-    if (clippedRight <= clippedLeft || clippedBottom <= clippedTop)
+    if (clippedRight <= clippedLeft || clippedBottom <= clippedTop) {
         return false;
+    }
 
     // Inside a screen, whose sides fit SDL_Rect's fields.
     area->x = static_cast<Sint16>(clippedLeft);

@@ -31,15 +31,17 @@ Uint32 MapColour(const SDL_Surface* surface, Uint8 R, Uint8 G, Uint8 B)
 
 // Fills the half-open rectangle [x1, x2) x [y1, y2), cut to the surface, row by row.
 template <int Bpp>
-void FillArea(PixelWriter<Bpp>, const PixelMemory& memory, int x1, int y1, int x2, int y2, Uint32 c)
+void FillArea(PixelWriter<Bpp> /*pixelSize*/, const PixelMemory& memory, int x1, int y1, int x2,
+              int y2, Uint32 c)
 {
     using Writer = PixelWriter<Bpp>;
     const int left = std::max(x1, 0);
     const int right = std::min(x2, memory.columns);
     const int top = std::max(y1, 0);
     const int bottom = std::min(y2, memory.height);
-    if (left >= right || top >= bottom)
+    if (left >= right || top >= bottom) {
         return;
+    }
 
     const bool wholeRows = left == 0 && right == memory.width;
     if (wholeRows && memory.pitch == memory.width * Bpp) {
@@ -48,9 +50,10 @@ void FillArea(PixelWriter<Bpp>, const PixelMemory& memory, int x1, int y1, int x
                        static_cast<long long>(right) * (bottom - top), c);
         return;
     }
-    for (int y = top; y < bottom; ++y)
+    for (int y = top; y < bottom; ++y) {
         Writer::PutRun(memory.base + Writer::RowOffset(y, memory.pitch) + left * Bpp, right - left,
                        c);
+    }
 }
 
 // Columns a circle point is moved left by, per pixel size: the outline sits a little left
@@ -62,23 +65,26 @@ constexpr int kCircleShift = Bpp == 1   ? 1
                                         : 4;
 
 template <int Bpp>
-void PlotCircle(PixelWriter<Bpp>, const PixelMemory& memory, int x, int y, int radius, Uint32 c)
+void PlotCircle(PixelWriter<Bpp> /*pixelSize*/, const PixelMemory& memory, int x, int y, int radius,
+                Uint32 c)
 {
     using Writer = PixelWriter<Bpp>;
     for (const draw_detail::CircleAngle& angle : draw_detail::CircleAngles()) {
         const double fx = angle.cosine * radius + x;
         const double fy = y - angle.sine * radius;
         // px > 0 and px < w on the truncated column is fx >= 1 and fx < w; rows alike.
-        if (!(fx >= 1.0 && fx < memory.width && fy >= 1.0 && fy < memory.height))
+        if (!(fx >= 1.0 && fx < memory.width && fy >= 1.0 && fy < memory.height)) {
             continue;
+        }
         const int px = static_cast<int>(fx);
         const int py = static_cast<int>(fy);
         // Near the left edge the shifted pixel falls at the end of the row above, or on a
         // tiny surface before the memory itself: only the latter is refused.
         const long long offset = Writer::RowOffset(py, memory.pitch) +
                                  static_cast<long long>(px - kCircleShift<Bpp>) * Bpp;
-        if (offset < 0 || offset + Bpp > memory.bytes)
+        if (offset < 0 || offset + Bpp > memory.bytes) {
             continue;
+        }
         Writer::Put(memory.base + offset, c);
     }
 }
@@ -89,12 +95,14 @@ enum class LineMethod { ShortcutWherePossible, EveryPoint };
 void DrawLineBy(LineMethod method, SDL_Surface* screen, int x1, int y1, int x2, int y2, Uint8 R,
                 Uint8 G, Uint8 B)
 {
-    if (Unusable(screen))
+    if (Unusable(screen)) {
         return;
+    }
     const Uint32 c = MapColour(screen, R, G, B);
     const SurfaceLock lock(screen);
-    if (!lock.Held() || screen->pixels == nullptr)
+    if (!lock.Held() || screen->pixels == nullptr) {
         return;
+    }
     const int bytesPerPixel = screen->format->BytesPerPixel;
     // Subtracted as doubles: the int difference of far-apart ends could overflow.
     const double dx = static_cast<double>(x2) - x1;
@@ -103,10 +111,11 @@ void DrawLineBy(LineMethod method, SDL_Surface* screen, int x1, int y1, int x2, 
         method == LineMethod::ShortcutWherePossible && draw_detail::IsShortAxisLine(dx, dy);
     WithPixelWriter(bytesPerPixel, [&](auto writer) {
         const PixelMemory memory = MemoryOf(screen, bytesPerPixel);
-        if (shortcut)
+        if (shortcut) {
             draw_detail::PlotShortAxisLine(writer, memory, x1, y1, dx, dy, c);
-        else
+        } else {
             draw_detail::PlotEveryLinePoint(writer, memory, x1, y1, dx, dy, c);
+        }
     });
 }
 
@@ -114,13 +123,15 @@ void DrawLineBy(LineMethod method, SDL_Surface* screen, int x1, int y1, int x2, 
 
 void ClearScr(SDL_Surface* screen, Uint8 R, Uint8 G, Uint8 B)
 {
-    if (Unusable(screen))
+    if (Unusable(screen)) {
         return;
+    }
     const Uint32 c = MapColour(screen, R, G, B);
     // Locked here too: a surface that must be locked may have no pixels until it is.
     const SurfaceLock lock(screen);
-    if (!lock.Held() || screen->pixels == nullptr)
+    if (!lock.Held() || screen->pixels == nullptr) {
         return;
+    }
     const int bytesPerPixel = screen->format->BytesPerPixel;
     WithPixelWriter(bytesPerPixel, [&](auto writer) {
         const PixelMemory memory = MemoryOf(screen, bytesPerPixel);
@@ -130,13 +141,15 @@ void ClearScr(SDL_Surface* screen, Uint8 R, Uint8 G, Uint8 B)
 
 void DrawFillRect(SDL_Surface* screen, int x1, int y1, int x2, int y2, Uint8 R, Uint8 G, Uint8 B)
 {
-    if (Unusable(screen))
+    if (Unusable(screen)) {
         return;
+    }
     ClearScr(screen, 0, 0, 0);
     const Uint32 c = MapColour(screen, R, G, B);
     const SurfaceLock lock(screen);
-    if (!lock.Held() || screen->pixels == nullptr)
+    if (!lock.Held() || screen->pixels == nullptr) {
         return;
+    }
     const int bytesPerPixel = screen->format->BytesPerPixel;
     WithPixelWriter(bytesPerPixel, [&](auto writer) {
         FillArea(writer, MemoryOf(screen, bytesPerPixel), x1, y1, x2, y2, c);
@@ -156,14 +169,16 @@ void draw_detail::DrawLineThroughEveryPoint(SDL_Surface* screen, int x1, int y1,
 
 void DrawCircle(SDL_Surface* screen, int x, int y, int radius, Uint8 R, Uint8 G, Uint8 B)
 {
-    if (Unusable(screen))
+    if (Unusable(screen)) {
         return;
+    }
     ClearScr(screen, 0, 0, 0);
     const Uint32 c = MapColour(screen, R, G, B);
     {
         const SurfaceLock lock(screen);
-        if (!lock.Held())
+        if (!lock.Held()) {
             return;
+        }
         const int bytesPerPixel = screen->format->BytesPerPixel;
         if (screen->pixels != nullptr) {
             WithPixelWriter(bytesPerPixel, [&](auto writer) {
@@ -175,6 +190,7 @@ void DrawCircle(SDL_Surface* screen, int x, int y, int radius, Uint8 R, Uint8 G,
     // that lies on it, or SDL may copy from outside its shadow surface.
     SDL_Rect area;
     if (screen == SDL_GetVideoSurface() &&
-        draw_detail::CircleUpdateArea(screen->w, screen->h, x, y, radius, &area))
+        draw_detail::CircleUpdateArea(screen->w, screen->h, x, y, radius, &area)) {
         SDL_UpdateRect(screen, area.x, area.y, area.w, area.h);
+    }
 }

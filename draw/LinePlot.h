@@ -15,13 +15,14 @@
 namespace draw_detail {
 
 // The step is single precision but the sum is double: 1000 points, t ending near 0.999.
-constexpr double kLineStep = static_cast<double>(0.001f);
+constexpr double kLineStep = static_cast<double>(0.001F);
 
 constexpr int CountLinePoints()
 {
     int points = 0;
-    for (double t = 0.0; t < 1.0; t += kLineStep)
+    for (double t = 0.0; t < 1.0; t += kLineStep) {
         ++points;
+    }
     return points;
 }
 static_assert(CountLinePoints() == 1000, "a line has 1000 points");
@@ -30,8 +31,9 @@ static_assert(CountLinePoints() == 1000, "a line has 1000 points");
 constexpr double FindLastLineParameter()
 {
     double last = 0.0;
-    for (double t = 0.0; t < 1.0; t += kLineStep)
+    for (double t = 0.0; t < 1.0; t += kLineStep) {
         last = t;
+    }
     return last;
 }
 constexpr double kLastLineParameter = FindLastLineParameter();
@@ -73,15 +75,16 @@ inline bool IsShortAxisLine(double dx, double dy)
 
 // Computes and writes each of the 1000 points, skipping those off the surface.
 template <int Bpp>
-void PlotEveryLinePoint(PixelWriter<Bpp>, const PixelMemory& memory, int x1, int y1, double dx,
-                        double dy, Uint32 c)
+void PlotEveryLinePoint(PixelWriter<Bpp> /*pixelSize*/, const PixelMemory& memory, int x1, int y1,
+                        double dx, double dy, Uint32 c)
 {
     using Writer = PixelWriter<Bpp>;
     for (double t = 0.0; t < 1.0; t += kLineStep) {
         const double fx = LineCoordinate(dx, t, x1);
         const double fy = LineCoordinate(dy, t, y1);
-        if (!TruncatesIntoRange(fx, memory.columns) || !TruncatesIntoRange(fy, memory.height))
+        if (!TruncatesIntoRange(fx, memory.columns) || !TruncatesIntoRange(fy, memory.height)) {
             continue;
+        }
         const int px = static_cast<int>(fx);
         const int py = static_cast<int>(fy);
         Writer::Put(memory.base + Writer::RowOffset(py, memory.pitch) + px * Bpp, c);
@@ -92,22 +95,24 @@ void PlotEveryLinePoint(PixelWriter<Bpp>, const PixelMemory& memory, int x1, int
 // row (or column), and along the line they cover each pixel from the start to the last
 // point with no gap, so only the last point is computed. The run is cut to the surface.
 template <int Bpp>
-void PlotShortAxisLine(PixelWriter<Bpp>, const PixelMemory& memory, int x1, int y1, double dx,
-                       double dy, Uint32 c)
+void PlotShortAxisLine(PixelWriter<Bpp> /*pixelSize*/, const PixelMemory& memory, int x1, int y1,
+                       double dx, double dy, Uint32 c)
 {
     using Writer = PixelWriter<Bpp>;
     const bool horizontal = dy == 0.0;
     const int across = horizontal ? y1 : x1;
-    if (across < 0 || across >= (horizontal ? memory.height : memory.columns))
+    if (across < 0 || across >= (horizontal ? memory.height : memory.columns)) {
         return;
+    }
     const int start = horizontal ? x1 : y1;
-    const long long end =
+    const auto end =
         static_cast<long long>(LineCoordinate(horizontal ? dx : dy, kLastLineParameter, start));
     const long long limit = horizontal ? memory.columns : memory.height;
     const long long first = std::max(std::min<long long>(start, end), 0LL);
     const long long last = std::min(std::max<long long>(start, end), limit - 1);
-    if (first > last)
+    if (first > last) {
         return;
+    }
     if (horizontal) {
         Writer::PutRun(memory.base + Writer::RowOffset(y1, memory.pitch) + first * Bpp,
                        last - first + 1, c);
@@ -115,9 +120,10 @@ void PlotShortAxisLine(PixelWriter<Bpp>, const PixelMemory& memory, int x1, int 
     }
     // Row by row through RowOffset, not by pitch: a pitch that is not a whole number of
     // 2- or 4-byte pixels moves each row's first pixel by its own amount.
-    for (long long y = first; y <= last; ++y)
+    for (long long y = first; y <= last; ++y) {
         Writer::Put(memory.base + Writer::RowOffset(static_cast<int>(y), memory.pitch) + x1 * Bpp,
                     c);
+    }
 }
 
 // DrawLine without its shortcut: every point computed, as the plain loop does. The tests

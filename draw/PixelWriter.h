@@ -23,10 +23,11 @@ struct PixelWriter {
     static long long RowOffset(int y, int pitch)
     {
         const long long bytes = static_cast<long long>(y) * pitch;
-        if constexpr (Bpp == 2 || Bpp == 4)
+        if constexpr (Bpp == 2 || Bpp == 4) {
             return bytes / Bpp * Bpp;
-        else
+        } else {
             return bytes;
+        }
     }
 
     // Writes c at p. 3-byte pixels are stored low byte first on every machine; the
@@ -52,9 +53,11 @@ struct PixelWriter {
     static bool IsOneByteRepeated(Uint32 c)
     {
         const auto low = static_cast<Uint8>(c);
-        for (int i = 1; i < Bpp; ++i)
-            if (static_cast<Uint8>(c >> (8 * i)) != low)
+        for (int i = 1; i < Bpp; ++i) {
+            if (static_cast<Uint8>(c >> (8 * i)) != low) {
                 return false;
+            }
+        }
         return true;
     }
 
@@ -68,11 +71,14 @@ struct PixelWriter {
         }
         constexpr int kBlock = 16;
         long long i = 0;
-        for (; i + kBlock <= count; i += kBlock)
-            for (int k = 0; k < kBlock; ++k)
+        for (; i + kBlock <= count; i += kBlock) {
+            for (int k = 0; k < kBlock; ++k) {
                 Put(p + (i + k) * Bpp, c);
-        for (; i < count; ++i)
+            }
+        }
+        for (; i < count; ++i) {
             Put(p + i * Bpp, c);
+        }
     }
 };
 

@@ -26,14 +26,15 @@ public:
     }
     ~SurfaceLock()
     {
-        if (m_locked)
+        if (m_locked) {
             SDL_UnlockSurface(m_surface);
+        }
     }
     SurfaceLock(const SurfaceLock&) = delete;
     SurfaceLock& operator=(const SurfaceLock&) = delete;
 
     // False when the surface had to be locked and the lock was refused: draw nothing.
-    bool Held() const { return !m_failed; }
+    [[nodiscard]] bool Held() const { return !m_failed; }
 
 private:
     SDL_Surface* m_surface;

@@ -29,9 +29,9 @@ public:
     void PopState();
 
     // The screen on top of the stack, or null when the stack is empty.
-    CGameState* Top() const { return m_states.empty() ? nullptr : m_states.back(); }
+    [[nodiscard]] CGameState* Top() const { return m_states.empty() ? nullptr : m_states.back(); }
 
-    bool Running() const { return m_running; }
+    [[nodiscard]] bool Running() const { return m_running; }
     void Quit() { m_running = false; }
 
     // The video surface every screen draws on; null before Init.

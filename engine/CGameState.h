@@ -31,4 +31,9 @@ protected:
     // Screens are static objects, never deleted through this interface.
     CGameState() = default;
     ~CGameState() = default;
+
+public:
+    // One instance of each screen: never copied.
+    CGameState(const CGameState&) = delete;
+    CGameState& operator=(const CGameState&) = delete;
 };

@@ -12,8 +12,10 @@ source "$root/scripts/packages.sh"
 
 "$root/scripts/install-packages.sh" "${TEST_PACKAGES[@]}"
 
-# The gates that need no build come first: they fail in seconds.
+# The gates that need no build come first: they fail in seconds, or in a minute for the
+# lint gate, which needs only the ordinary build's configuration for its compile commands.
 bash "$root/scripts/check-format.sh"
+bash "$root/scripts/check-layers.sh"
 
 export SDL_AUDIODRIVER=dummy
 jobs=$(nproc)
@@ -61,7 +63,11 @@ run_suite_on() {
 }
 
 # The options are given every time: play.sh shares build/ and turns the tests off there.
-build_suite "$root/build" -DNOUGHTS_SANITIZE=OFF -DNOUGHTS_BUILD_TESTS=ON -DNOUGHTS_BUILD_BENCHMARKS=ON
+build_options=(-DNOUGHTS_SANITIZE=OFF -DNOUGHTS_BUILD_TESTS=ON -DNOUGHTS_BUILD_BENCHMARKS=ON)
+cmake -S "$root" -B "$root/build" "${build_options[@]}" >/dev/null
+bash "$root/scripts/check-tidy.sh" "$root/build"
+
+build_suite "$root/build" "${build_options[@]}"
 # Every test can run on the classic library, so none may skip there.
 runs_every_test() {
   if [ -s "$root/build/skipped-on-$1.txt" ]; then

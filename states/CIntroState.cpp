@@ -21,17 +21,21 @@ void CIntroState::Cleanup()
 void CIntroState::HandleEvents(CGameEngine* game)
 {
     // The title screen is the bottom of the stack: it never pops itself, it ends the game.
-    switch (PollScreenInput()) {
+    switch (PollScreenEvent().input) {
     case ScreenInput::Close:
     case ScreenInput::Escape:
-    case ScreenInput::Button8:
+    case ScreenInput::JoystickBack:
         game->Quit();
         break;
     case ScreenInput::Space:
-    case ScreenInput::Button9:
+    case ScreenInput::JoystickOn:
         game->PushState(CMenuState::Instance());
         break;
     case ScreenInput::None:
+    case ScreenInput::Other:
+    case ScreenInput::KeyI:
+    case ScreenInput::MouseMotion:
+    case ScreenInput::MouseButton:
         break;
     }
 }

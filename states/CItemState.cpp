@@ -20,17 +20,21 @@ void CItemState::Cleanup()
 void CItemState::HandleEvents(CGameEngine* game)
 {
     // Either joystick button leads back to the board; Space does nothing here.
-    switch (PollScreenInput()) {
+    switch (PollScreenEvent().input) {
     case ScreenInput::Close:
         game->Quit();
         break;
     case ScreenInput::Escape:
-    case ScreenInput::Button8:
-    case ScreenInput::Button9:
+    case ScreenInput::JoystickBack:
+    case ScreenInput::JoystickOn:
         game->PopState();
         break;
-    case ScreenInput::Space:
     case ScreenInput::None:
+    case ScreenInput::Other:
+    case ScreenInput::Space:
+    case ScreenInput::KeyI:
+    case ScreenInput::MouseMotion:
+    case ScreenInput::MouseButton:
         break;
     }
 }

@@ -20,19 +20,23 @@ void CMenuState::Cleanup()
 
 void CMenuState::HandleEvents(CGameEngine* game)
 {
-    switch (PollScreenInput()) {
+    switch (PollScreenEvent().input) {
     case ScreenInput::Close:
         game->Quit();
         break;
     case ScreenInput::Escape:
-    case ScreenInput::Button8:
+    case ScreenInput::JoystickBack:
         game->PopState();
         break;
     case ScreenInput::Space:
-    case ScreenInput::Button9:
+    case ScreenInput::JoystickOn:
         game->PushState(CPlayState::Instance());
         break;
     case ScreenInput::None:
+    case ScreenInput::Other:
+    case ScreenInput::KeyI:
+    case ScreenInput::MouseMotion:
+    case ScreenInput::MouseButton:
         break;
     }
 }

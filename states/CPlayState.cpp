@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "states/CPlayState.h"
 
+#include "board/BoardColours.h"
 #include "board/morvane.h"
 #include "draw/Draw.h"
 #include "engine/CGameEngine.h"
@@ -8,13 +9,11 @@
 #include "states/CItemState.h"
 #include "states/CellSize.h"
 #include "states/CellSprite.h"
+#include "states/ScreenInput.h"
 
 #include <cstdio>
 
 namespace {
-
-constexpr Uint8 kWheelUp = 4;
-constexpr Uint8 kWheelDown = 5;
 
 int HalfSmallerSide(const SDL_Surface* sprite)
 {
@@ -92,51 +91,47 @@ void CPlayState::Resume()
 
 void CPlayState::HandleEvents(CGameEngine* game)
 {
-    SDL_Event event;
-    if (!SDL_PollEvent(&event)) {
+    const ScreenEvent event = PollScreenEvent();
+    switch (event.input) {
+    case ScreenInput::None:
         return;
-    }
-
-    switch (event.type) {
-    case SDL_KEYDOWN:
-        if (event.key.keysym.sym == SDLK_ESCAPE) {
-            game->PopState();
-        } else if (event.key.keysym.sym == SDLK_i) {
-            game->PushState(CItemState::Instance());
-        }
+    case ScreenInput::Escape:
+    case ScreenInput::JoystickBack:
+        game->PopState();
         break;
-    case SDL_MOUSEMOTION:
-        m_mouseX = event.motion.x;
-        m_mouseY = event.motion.y;
+    case ScreenInput::KeyI:
+        game->PushState(CItemState::Instance());
         break;
-    case SDL_MOUSEBUTTONDOWN:
-        if (event.button.button == SDL_BUTTON_LEFT) {
-            PlayHumanMove(event.button);
+    case ScreenInput::MouseMotion:
+        m_mouseX = event.x;
+        m_mouseY = event.y;
+        break;
+    case ScreenInput::MouseButton:
+        if (event.button == SDL_BUTTON_LEFT) {
+            PlayHumanMove(event);
         } else {
-            ResizeBoard(event.button.button, game->m_screen);
+            ResizeBoard(event.button, game->m_screen);
         }
         break;
-    case SDL_JOYBUTTONDOWN:
-        if (event.jbutton.button == 8) {
-            game->PopState();
-        }
-        break;
-    case SDL_QUIT:
+    case ScreenInput::Close:
         game->Quit();
         break;
-    default:
+    case ScreenInput::Space:
+    case ScreenInput::JoystickOn:
+    case ScreenInput::Other:
         break;
     }
 
-    // The cursor is chosen before the computer answers, so a winning cross shows the
-    // loss picture only from the next event on.
+    // After any event, ignored ones too, but not in a frame without one. The cursor is
+    // chosen before the computer answers, so a winning cross shows the loss picture only
+    // from the next event on.
     ChooseCursor();
     if (!m_turn) {
         t.AI(m_turn);
     }
 }
 
-void CPlayState::PlayHumanMove(const SDL_MouseButtonEvent& click)
+void CPlayState::PlayHumanMove(const ScreenEvent& click)
 {
     printf("click : %d, %d, %d\n", click.x, click.y, click.button);
     if (t.setgame() != morvane::kInProgress) {
@@ -156,9 +151,10 @@ void CPlayState::PlayHumanMove(const SDL_MouseButtonEvent& click)
 
 void CPlayState::ResizeBoard(Uint8 wheelButton, const SDL_Surface* screen)
 {
-    if (wheelButton == kWheelUp && m_radius > 0) {
+    if (wheelButton == SDL_BUTTON_WHEELUP && m_radius > 0) {
         --m_radius;
-    } else if (wheelButton == kWheelDown && screen != nullptr && m_radius < screen->h / 6) {
+    } else if (wheelButton == SDL_BUTTON_WHEELDOWN && screen != nullptr &&
+               m_radius < screen->h / 6) {
         ++m_radius;
     }
 }
@@ -183,20 +179,25 @@ void CPlayState::ChooseCursor()
 
 CPlayState::Cursor CPlayState::CursorShown() const
 {
-    if (m_cursor == &m_oSprite)
+    if (m_cursor == &m_oSprite) {
         return Cursor::Circle;
-    if (m_cursor == &m_xSprite)
+    }
+    if (m_cursor == &m_xSprite) {
         return Cursor::Cross;
-    if (m_cursor == &m_winSprite)
+    }
+    if (m_cursor == &m_winSprite) {
         return Cursor::Win;
-    if (m_cursor == &m_loseSprite)
+    }
+    if (m_cursor == &m_loseSprite) {
         return Cursor::Loss;
-    if (m_cursor == &m_drawSprite)
+    }
+    if (m_cursor == &m_drawSprite) {
         return Cursor::Draw;
+    }
     return Cursor::None;
 }
 
-void CPlayState::Update(CGameEngine*)
+void CPlayState::Update(CGameEngine* /*game*/)
 {
     m_drawX = m_mouseX;
     m_drawY = m_mouseY;
@@ -214,13 +215,12 @@ void CPlayState::DrawBoard(SDL_Surface* screen) const
 {
     const int r = m_radius;
     // Blackens the whole screen, then the grey area 9r wide and 6r high.
-    DrawFillRect(screen, 0, 0, 9 * r, 6 * r, 128, 128, 128);
-    DrawLine(screen, 2 * r, 0, 2 * r, 6 * r, 255, 255, 255);
-    DrawLine(screen, 4 * r, 0, 4 * r, 6 * r, 255, 255, 255);
-    DrawLine(screen, 0, 2 * r, 6 * r, 2 * r, 255, 255, 255);
-    DrawLine(screen, 0, 4 * r, 6 * r, 4 * r, 255, 255, 255);
-    // The board's right edge, setting it off from the rest of the grey area.
-    DrawLine(screen, 6 * r, 0, 6 * r, 6 * r, 0, 0, 0);
+    DrawFillRect(screen, 0, 0, 9 * r, 6 * r, kBoardArea.r, kBoardArea.g, kBoardArea.b);
+    DrawLine(screen, 2 * r, 0, 2 * r, 6 * r, kBoardLine.r, kBoardLine.g, kBoardLine.b);
+    DrawLine(screen, 4 * r, 0, 4 * r, 6 * r, kBoardLine.r, kBoardLine.g, kBoardLine.b);
+    DrawLine(screen, 0, 2 * r, 6 * r, 2 * r, kBoardLine.r, kBoardLine.g, kBoardLine.b);
+    DrawLine(screen, 0, 4 * r, 6 * r, 4 * r, kBoardLine.r, kBoardLine.g, kBoardLine.b);
+    DrawLine(screen, 6 * r, 0, 6 * r, 6 * r, kBoardEdge.r, kBoardEdge.g, kBoardEdge.b);
     t.drawmap(screen, m_oSprite, m_xSprite, m_emptySprite, r);
 }
 

@@ -5,6 +5,8 @@
 
 #include <SDL.h>
 
+struct ScreenEvent;
+
 // The board: the human plays circles with the mouse, the computer answers each move at
 // once with a cross in a random free cell, and the outcome picture follows the mouse
 // once the game is over. The board itself is the global t; this screen writes the
@@ -12,7 +14,7 @@
 //
 // Owns the six sprites it loads in Init until Cleanup. The circle and cross sprites are
 // drawn at run time over copies of the empty cell's picture.
-class CPlayState : public CGameState {
+class CPlayState final : public CGameState {
 public:
     void Init() override;
     void Cleanup() override;
@@ -26,14 +28,14 @@ public:
 
     // What the mouse currently shows, for those who check the screen's state.
     enum class Cursor { None, Circle, Cross, Win, Loss, Draw };
-    Cursor CursorShown() const;
-    bool HumanToMove() const { return m_turn; }
-    int Radius() const { return m_radius; }
+    [[nodiscard]] Cursor CursorShown() const;
+    [[nodiscard]] bool HumanToMove() const { return m_turn; }
+    [[nodiscard]] int Radius() const { return m_radius; }
 
 private:
     constexpr CPlayState() = default;
 
-    void PlayHumanMove(const SDL_MouseButtonEvent& click);
+    void PlayHumanMove(const ScreenEvent& click);
     void ResizeBoard(Uint8 wheelButton, const SDL_Surface* screen);
     void ChooseCursor();
     void DrawBoard(SDL_Surface* screen) const;

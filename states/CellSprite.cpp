@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "states/CellSprite.h"
 
+#include "board/BoardColours.h"
 #include "draw/Draw.h"
 #include "states/Bitmap.h"
 #include "states/CellSize.h"
@@ -32,7 +33,8 @@ SDL_Surface* LoadCellSprite()
 void DrawCircleSprite(SDL_Surface* sprite, int radius)
 {
     if (sprite != nullptr) {
-        DrawCircle(sprite, sprite->w / 2, sprite->h / 2, radius, 255, 255, 255);
+        DrawCircle(sprite, sprite->w / 2, sprite->h / 2, radius, kBoardLine.r, kBoardLine.g,
+                   kBoardLine.b);
     }
 }
 
@@ -45,8 +47,10 @@ void DrawCrossSprite(SDL_Surface* sprite, int radius)
     const int cx = sprite->w / 2;
     const int cy = sprite->h / 2;
     const int r = radius;
-    DrawLine(sprite, cx - r - 1, cy - r - 1, cx + r, cy + r, 255, 255, 255);
-    DrawLine(sprite, cx - r, cy + r - 1, cx + r, cy - r - 1, 255, 255, 255);
+    DrawLine(sprite, cx - r - 1, cy - r - 1, cx + r, cy + r, kBoardLine.r, kBoardLine.g,
+             kBoardLine.b);
+    DrawLine(sprite, cx - r, cy + r - 1, cx + r, cy - r - 1, kBoardLine.r, kBoardLine.g,
+             kBoardLine.b);
 }
 
 SDL_Surface* ToScreenFormatIfLossless(SDL_Surface* sprite)

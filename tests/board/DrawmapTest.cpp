@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "board/BoardColours.h"
 #include "board/morvane.h"
 #include "tests/support/Surfaces.h"
 
@@ -13,7 +14,7 @@ namespace {
 constexpr Uint32 kRed = 0xFF0000;    // the O sprite
 constexpr Uint32 kGreen = 0x00FF00;  // the X sprite
 constexpr Uint32 kBlue = 0x0000FF;   // the empty-cell sprite
-constexpr Uint32 kWhite = 0xFFFFFF;
+constexpr Uint32 kWhite = kBoardLine.r << 16 | kBoardLine.g << 8 | kBoardLine.b;  // the frames
 constexpr Uint32 kBlack = 0x000000;
 
 class Drawmap : public testing::Test {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "engine/CGameEngine.h"
 #include "engine/FrameLoop.h"
+#include "engine/Window.h"
 #include "tests/engine/RecordingState.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +13,7 @@ namespace {
 // The frame loop needs a running engine, so these start SDL on the dummy video driver.
 class FrameLoop : public testing::Test {
 protected:
-    void SetUp() override { engine.Init("test", 480, 272, 32, false); }
+    void SetUp() override { engine.Init("test", kWindowWidth, kWindowHeight, kWindowBpp, false); }
     void TearDown() override { engine.Cleanup(); }
 
     Log log;
@@ -25,9 +26,9 @@ TEST_F(FrameLoop, InitGivesARunningEngineWithA480By272Window)
 {
     ASSERT_NE(engine.m_screen, nullptr);
     EXPECT_TRUE(engine.Running());
-    EXPECT_EQ(engine.m_screen->w, 480);
-    EXPECT_EQ(engine.m_screen->h, 272);
-    EXPECT_EQ(engine.m_screen->format->BitsPerPixel, 32);
+    EXPECT_EQ(engine.m_screen->w, kWindowWidth);
+    EXPECT_EQ(engine.m_screen->h, kWindowHeight);
+    EXPECT_EQ(engine.m_screen->format->BitsPerPixel, kWindowBpp);
     EXPECT_FALSE(engine.m_screen->flags & SDL_FULLSCREEN);
 }
 
@@ -87,7 +88,7 @@ TEST(EngineInit, ASystemThatCannotStartSdlEndsWithStatusOneAndSaysWhy)
         {
             setenv("SDL_VIDEODRIVER", "no-such-driver", 1);
             CGameEngine engine;
-            engine.Init("test", 480, 272, 32, false);
+            engine.Init("test", kWindowWidth, kWindowHeight, kWindowBpp, false);
         },
         testing::ExitedWithCode(1), "^Couldn't initialize SDL: ");
 }

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "engine/CGameEngine.h"
 #include "engine/FrameLoop.h"
+#include "engine/Window.h"
 #include "states/CIntroState.h"
 #include "states/CItemState.h"
 #include "states/CMenuState.h"
 #include "states/CPlayState.h"
+#include "states/ScreenInput.h"
 #include "tests/e2e/support/TemporaryDirectory.h"
 #include "tests/support/ScopedWorkingDirectory.h"
 #include "tests/support/SdlEvents.h"
@@ -22,7 +24,7 @@ class BitmapScreens : public testing::Test {
 protected:
     void SetUp() override
     {
-        engine.Init("test", 480, 272, 32, false);
+        engine.Init("test", kWindowWidth, kWindowHeight, kWindowBpp, false);
         DrainEvents();
     }
     void TearDown() override { engine.Cleanup(); }
@@ -80,23 +82,23 @@ TEST_F(BitmapScreens, EachScreenAnswersItsInputs)
 {
     const Row rows[] = {
         {"intro Space", Intro(), Space, Menu()},
-        {"intro button 9", Intro(), [] { Button(9); }, Menu()},
+        {"intro button 9", Intro(), [] { Button(kJoystickOn); }, Menu()},
         {"intro Escape", Intro(), Escape, nullptr},
-        {"intro button 8", Intro(), [] { Button(8); }, nullptr},
+        {"intro button 8", Intro(), [] { Button(kJoystickBack); }, nullptr},
         {"intro close", Intro(), PushQuit, nullptr},
         {"intro key up", Intro(), [] { PushKeyUp(SDLK_SPACE); }, Intro()},
         {"intro other key", Intro(), [] { PushKeyDown(SDLK_a); }, Intro()},
         {"intro click", Intro(), [] { PushMouseButtonDown(1, 10, 10); }, Intro()},
         {"intro button 1", Intro(), [] { Button(1); }, Intro()},
         {"menu Space", Menu(), Space, Play()},
-        {"menu button 9", Menu(), [] { Button(9); }, Play()},
+        {"menu button 9", Menu(), [] { Button(kJoystickOn); }, Play()},
         {"menu Escape", Menu(), Escape, Intro()},
-        {"menu button 8", Menu(), [] { Button(8); }, Intro()},
+        {"menu button 8", Menu(), [] { Button(kJoystickBack); }, Intro()},
         {"menu close", Menu(), PushQuit, nullptr},
         {"menu i", Menu(), [] { PushKeyDown(SDLK_i); }, Menu()},
         {"item Escape", Item(), Escape, Intro()},
-        {"item button 8", Item(), [] { Button(8); }, Intro()},
-        {"item button 9", Item(), [] { Button(9); }, Intro()},
+        {"item button 8", Item(), [] { Button(kJoystickBack); }, Intro()},
+        {"item button 9", Item(), [] { Button(kJoystickOn); }, Intro()},
         {"item Space", Item(), Space, Item()},
         {"item close", Item(), PushQuit, nullptr},
     };
@@ -122,7 +124,7 @@ TEST_F(BitmapScreens, EachScreenAnswersItsInputs)
 
         // Start the next row from an empty stack and a running engine.
         engine.Cleanup();
-        engine.Init("test", 480, 272, 32, false);
+        engine.Init("test", kWindowWidth, kWindowHeight, kWindowBpp, false);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "board/morvane.h"
 #include "engine/CGameEngine.h"
 #include "engine/FrameLoop.h"
+#include "engine/Window.h"
 #include "states/CIntroState.h"
 #include "states/CMenuState.h"
 #include "states/CPlayState.h"
@@ -21,7 +22,7 @@ protected:
 
     void SetUp() override
     {
-        engine.Init("test", 480, 272, 32, false);
+        engine.Init("test", kWindowWidth, kWindowHeight, kWindowBpp, false);
         engine.PushState(CIntroState::Instance());
         engine.PushState(CMenuState::Instance());
         engine.PushState(CPlayState::Instance());

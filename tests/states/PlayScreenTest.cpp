@@ -2,6 +2,8 @@
 #include "tests/states/PlayScreenFixture.h"
 
 #include "states/CItemState.h"
+#include "states/CellSize.h"
+#include "states/ScreenInput.h"
 
 #include <cstring>
 
@@ -73,7 +75,7 @@ TEST_F(PlayScreen, TheComputersWinShowsTheLossPictureFromTheNextEventOn)
     EXPECT_EQ(play().CursorShown(), Cursor::Cross)
         << "the cursor was chosen before the computer won";
 
-    PushMouseMotion(50, 50);
+    PushKeyUp(SDLK_a);  // an event the board ignores is enough
     RunFrame(engine);
     EXPECT_EQ(play().CursorShown(), Cursor::Loss);
 }
@@ -101,22 +103,23 @@ TEST_F(PlayScreen, AFrameWithoutAnEventChangesNothing)
 
 TEST_F(PlayScreen, TheWheelResizesTheDrawingWithinItsLimitsAndClicksKeepTheirCells)
 {
-    ASSERT_EQ(play().Radius(), 45) << "half the empty cell's 90 pixels";
-    PushMouseButtonDown(5, 0, 0);
+    ASSERT_EQ(play().Radius(), kCellSize / 2) << "half the empty cell";
+    PushMouseButtonDown(SDL_BUTTON_WHEELDOWN, 0, 0);
     RunFrame(engine);
-    EXPECT_EQ(play().Radius(), 45) << "272 / 6 is the largest";
+    EXPECT_EQ(play().Radius(), kWindowHeight / 6)
+        << "a sixth of the window's height is the largest";
 
     for (int i = 0; i < 50; ++i) {
-        PushMouseButtonDown(4, 0, 0);
+        PushMouseButtonDown(SDL_BUTTON_WHEELUP, 0, 0);
         RunFrame(engine);
     }
     EXPECT_EQ(play().Radius(), 0);
-    PushMouseButtonDown(5, 0, 0);
+    PushMouseButtonDown(SDL_BUTTON_WHEELDOWN, 0, 0);
     RunFrame(engine);
     EXPECT_EQ(play().Radius(), 1);
 
     EXPECT_EQ(Click(100, 40), "click : 100, 40, 1\n");
-    EXPECT_EQ(t.cells[1][0], morvane::kHuman) << "clicks map to 90-pixel cells at any radius";
+    EXPECT_EQ(t.cells[1][0], morvane::kHuman) << "clicks map to kCellSize cells at any radius";
     EXPECT_EQ(Count(morvane::kEmpty), 7);
 }
 
@@ -144,11 +147,11 @@ TEST_F(PlayScreen, EscapeGoesBackToTheMenuWithTheBoardResetAndSpaceStartsAfresh)
 
 TEST_F(PlayScreen, JoystickButtonEightLeavesTheBoardAndCloseQuits)
 {
-    PushJoyButtonDown(9);
+    PushJoyButtonDown(kJoystickOn);
     RunFrame(engine);
     EXPECT_EQ(engine.Top(), CPlayState::Instance()) << "button 9 means nothing on the board";
 
-    PushJoyButtonDown(8);
+    PushJoyButtonDown(kJoystickBack);
     RunFrame(engine);
     EXPECT_EQ(engine.Top(), CMenuState::Instance());
 
