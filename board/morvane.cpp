@@ -12,6 +12,8 @@
 
 morvane t;
 
+std::time_t (*morvane::readClock)(std::time_t*) = std::time;
+
 namespace {
 
 struct Cell {
@@ -103,7 +105,7 @@ int morvane::setgame() const
 void morvane::AI(bool& turn)
 {
     // Reseeded on every call, finished board or not: two moves in one second draw alike.
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    std::srand(static_cast<unsigned>(readClock(nullptr)));
     if (setgame() != kInProgress) {
         return;
     }

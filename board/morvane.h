@@ -3,6 +3,8 @@
 
 #include <SDL.h>
 
+#include <ctime>
+
 // The 3x3 board of noughts and crosses: its cells, its outcome and the computer's move.
 // There is one board, the global t, written by the play screen (the human's moves and
 // the reset) and by AI (the computer's moves).
@@ -29,8 +31,12 @@ public:
     [[nodiscard]] int setgame() const;
 
     // The computer's move: while the game is in progress, stores turn (as 1 or 0) in a
-    // random empty cell and inverts turn. Reseeds the generator with the time on every call.
+    // random empty cell and inverts turn. Reseeds the generator with readClock on every call.
     void AI(bool& turn);
+
+    // The clock AI reseeds from: std::time in the game. Tests set a fixed one to replay
+    // the computer's choices.
+    static std::time_t (*readClock)(std::time_t*);
 
     // Draws the nine cells onto screen, the cell (i, j) at (2*radius*i, 2*radius*j),
     // as O (1), X (0) or null (-1), after painting a white frame into that sprite.

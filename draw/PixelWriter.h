@@ -61,23 +61,21 @@ struct PixelWriter {
         return true;
     }
 
-    // Writes c into count pixels in a row from p. Still one pixel at a time, but in blocks
-    // of a fixed length, which compilers turn into wide stores even at -O2.
+    // Writes c into count pixels in a row from p: one pixel, then copies of what is
+    // already written, doubling each time, so that a long run costs a few memcpy calls.
     static void PutRun(Uint8* p, long long count, Uint32 c)
     {
+        if (count <= 0) {
+            return;
+        }
         if (IsOneByteRepeated(c)) {
             std::memset(p, static_cast<Uint8>(c), static_cast<std::size_t>(count) * Bpp);
             return;
         }
-        constexpr int kBlock = 16;
-        long long i = 0;
-        for (; i + kBlock <= count; i += kBlock) {
-            for (int k = 0; k < kBlock; ++k) {
-                Put(p + (i + k) * Bpp, c);
-            }
-        }
-        for (; i < count; ++i) {
-            Put(p + i * Bpp, c);
+        Put(p, c);
+        const std::size_t total = static_cast<std::size_t>(count) * Bpp;
+        for (std::size_t done = Bpp; done < total; done *= 2) {
+            std::memcpy(p + done, p, done < total - done ? done : total - done);
         }
     }
 };

@@ -6,6 +6,7 @@
 #include "engine/CGameEngine.h"
 #include "engine/FrameLoop.h"
 #include "states/CPlayState.h"
+#include "tests/support/SdlEvents.h"
 
 #include <SDL.h>
 
@@ -16,15 +17,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-void PushKey(SDLKey key)
-{
-    SDL_Event event{};
-    event.type = SDL_KEYDOWN;
-    event.key.state = SDL_PRESSED;
-    event.key.keysym.sym = key;
-    SDL_PushEvent(&event);
-}
 
 // Frames run and the time they took, wall clock and this process's CPU.
 struct Tally {
@@ -67,9 +59,9 @@ int MeasureWindowFrameRate(double seconds)
     StartEngine(engine);
     EnterScene(engine, Scene::Intro);
     // Space on the intro opens the menu, Space on the menu the board: one frame each.
-    PushKey(SDLK_SPACE);
+    sdltest::PushKeyDown(SDLK_SPACE);
     RunFrame(engine);
-    PushKey(SDLK_SPACE);
+    sdltest::PushKeyDown(SDLK_SPACE);
     RunFrame(engine);
     if (engine.Top() != CPlayState::Instance()) {
         std::fprintf(stderr, "noughts_frame_bench: Space twice did not open the board\n");

@@ -79,62 +79,63 @@ TEST(AI, PlaysOneMarkAMoveUntilTheGameEnds)
     EXPECT_EQ(CountOf(board, 1) - CountOf(board, 0), moves % 2);
 }
 
-// The generator is reseeded with the time on every call, and each candidate costs a
-// draw for a, then one for b. Retried if the clock ticks over in between.
-TEST(AI, ReseedsWithTheTimeAndDrawsColumnThenRow)
-{
-    for (int attempt = 0; attempt < 5; ++attempt) {
-        const std::time_t before = std::time(nullptr);
-        std::srand(static_cast<unsigned>(before));
-        const int a1 = std::rand() % 3, b1 = std::rand() % 3;
-        std::pair<int, int> second{a1, b1};
-        while (second == std::pair<int, int>{a1, b1})
-            second = {std::rand() % 3, std::rand() % 3};
-
-        // An empty board takes the first candidate; with that cell taken, the first
-        // different one. Drawing from a fixed state first shows the reseed.
-        morvane empty;
-        std::srand(12345);
-        bool turn = false;
-        empty.AI(turn);
-
-        morvane occupied;
-        occupied.cells[a1][b1] = 1;
-        std::srand(12345);
-        bool turn2 = false;
-        occupied.AI(turn2);
-
-        if (std::time(nullptr) != before)
-            continue;
-        EXPECT_EQ(empty.cells[a1][b1], 0);
-        EXPECT_EQ(CountOf(empty, 0), 1);
-        EXPECT_EQ(occupied.cells[second.first][second.second], 0);
-        EXPECT_EQ(CountOf(occupied, 0), 1);
-        return;
+// The clock AI reads, fixed at a second the generator is reseeded with on every call.
+class AIOnAFixedClock : public testing::Test {
+protected:
+    static constexpr std::time_t kNow = 1700000000;
+    void SetUp() override
+    {
+        morvane::readClock = [](std::time_t*) {
+            return kNow;
+        };
     }
-    FAIL() << "the clock ticked over on every attempt";
+    void TearDown() override { morvane::readClock = std::time; }
+};
+
+TEST(AI, ReseedsFromTheSystemClock)
+{
+    EXPECT_EQ(morvane::readClock, &std::time);
 }
 
-TEST(AI, ReseedsEvenOnAFinishedBoard)
+// Each candidate costs a draw for a, then one for b.
+TEST_F(AIOnAFixedClock, ReseedsOnEveryCallAndDrawsColumnThenRow)
 {
-    for (int attempt = 0; attempt < 5; ++attempt) {
-        const std::time_t before = std::time(nullptr);
-        std::srand(static_cast<unsigned>(before));
-        const int expected = std::rand();
+    std::srand(static_cast<unsigned>(kNow));
+    const int a1 = std::rand() % 3, b1 = std::rand() % 3;
+    std::pair<int, int> second{a1, b1};
+    while (second == std::pair<int, int>{a1, b1})
+        second = {std::rand() % 3, std::rand() % 3};
 
-        morvane won;
-        won.cells[0][0] = won.cells[0][1] = won.cells[0][2] = 1;
-        std::srand(12345);
-        bool turn = false;
-        won.AI(turn);
-        const int drawn = std::rand();
+    // An empty board takes the first candidate; with that cell taken, the first
+    // different one. Drawing from another state first shows the reseed.
+    morvane empty;
+    std::srand(12345);
+    bool turn = false;
+    empty.AI(turn);
 
-        if (std::time(nullptr) != before)
-            continue;
-        EXPECT_EQ(drawn, expected);
-        return;
-    }
-    FAIL() << "the clock ticked over on every attempt";
+    morvane occupied;
+    occupied.cells[a1][b1] = 1;
+    std::srand(12345);
+    bool turn2 = false;
+    occupied.AI(turn2);
+
+    EXPECT_EQ(empty.cells[a1][b1], 0);
+    EXPECT_EQ(CountOf(empty, 0), 1);
+    EXPECT_EQ(occupied.cells[second.first][second.second], 0);
+    EXPECT_EQ(CountOf(occupied, 0), 1);
+}
+
+TEST_F(AIOnAFixedClock, ReseedsEvenOnAFinishedBoard)
+{
+    std::srand(static_cast<unsigned>(kNow));
+    const int expected = std::rand();
+
+    morvane won;
+    won.cells[0][0] = won.cells[0][1] = won.cells[0][2] = 1;
+    std::srand(12345);
+    bool turn = false;
+    won.AI(turn);
+    EXPECT_EQ(std::rand(), expected);
 }
 
 }  // namespace

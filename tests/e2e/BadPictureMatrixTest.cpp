@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
+#include "states/CellSize.h"
+#include "tests/e2e/GamePlayer.h"
 #include "tests/e2e/PictureDamage.h"
-#include "tests/e2e/PlayScreenTest.h"
 #include "tests/e2e/support/BuildPaths.h"
 #include "tests/e2e/support/ReferencePicture.h"
 #include "tests/e2e/support/TemporaryDirectory.h"
@@ -59,7 +60,7 @@ std::vector<MatrixRow> AllRows()
         rows.push_back({"NULL.bmp", Damage::Redrawn, width, height, 24});
     }
     for (int bits : {8, 16, 24, 32}) {
-        rows.push_back({"NULL.bmp", Damage::Redrawn, 90, 90, bits});
+        rows.push_back({"NULL.bmp", Damage::Redrawn, kCellSize, kCellSize, bits});
     }
     return rows;
 }
@@ -72,18 +73,6 @@ Outcome GoalFor(const MatrixRow& row)
     if (row.file == "DRAW.bmp")
         return Outcome::Draw;
     return Outcome::HumanWins;
-}
-
-int GamesFor(Outcome goal)
-{
-    switch (goal) {
-    case Outcome::ComputerWins:
-        return kGamesForALoss;
-    case Outcome::Draw:
-        return kGamesForADraw;
-    default:
-        return kGamesForAWin;
-    }
 }
 
 std::vector<std::string> LinesOf(const std::string& text)
@@ -108,19 +97,9 @@ protected:
             return pictures;
         }
         if (row.file == "NULL.bmp")
-            pictures.emptyCell = RgbImage(90, 90);
-        if (row.file == "intro.bmp")
-            pictures.intro.reset();
-        if (row.file == "menu.bmp")
-            pictures.menu.reset();
-        if (row.file == "item.bmp")
-            pictures.item.reset();
-        if (row.file == "win1.bmp")
-            pictures.win.reset();
-        if (row.file == "win2.bmp")
-            pictures.loss.reset();
-        if (row.file == "DRAW.bmp")
-            pictures.draw.reset();
+            pictures.emptyCell = RgbImage(kCellSize, kCellSize);
+        else
+            pictures.byFile[row.file].reset();
         return pictures;
     }
 
@@ -128,7 +107,7 @@ protected:
     testing::AssertionResult VisitTheControlsPage()
     {
         Input().PressKey(XK_i);
-        if (testing::AssertionResult item = AwaitScreenNamed(Pictures().item, "item.bmp"); !item) {
+        if (testing::AssertionResult item = AwaitScreenNamed("item.bmp"); !item) {
             return item << " after i on the board";
         }
         Input().PressKey(XK_Escape);
@@ -200,15 +179,14 @@ TEST_P(BadPictureMatrixTest, StartsSaysWhatItCouldNotLoadPlaysAndQuitsWithStatus
     const MatrixRow& row = GetParam();
     PlacePictures(m_folder, row.file, row.damage, row.width, row.height, row.bitsPerPixel);
     Expect(PicturesForRow(row));
-    GameLaunch launch = BuiltGame();
+    GameLaunch launch = WithClockFor(GoalFor(row), BuiltGame());
     launch.workingDirectory = m_folder.Path();
     Start(launch);
 
     ASSERT_TRUE(OpenTheBoard());
     ASSERT_TRUE(VisitTheControlsPage());
     if (BoardIsReadable()) {
-        const Outcome goal = GoalFor(row);
-        ASSERT_TRUE(PlayGamesUntil(goal, GamesFor(goal)));
+        ASSERT_TRUE(PlayGame(GoalFor(row)));
     } else {
         ASSERT_TRUE(ClickEveryCellThenSeeAnEnd());
     }

@@ -5,26 +5,8 @@ namespace e2e {
 
 const char* OutcomeName(Outcome outcome)
 {
-    switch (outcome) {
-    case Outcome::InProgress:
-        return "a game in progress";
-    case Outcome::HumanWins:
-        return "a win";
-    case Outcome::ComputerWins:
-        return "a loss";
-    case Outcome::Draw:
-        return "a draw";
-    }
-    return "?";
-}
-
-int Board::Count(Mark mark) const
-{
-    int count = 0;
-    for (Mark m : m_marks) {
-        count += m == mark ? 1 : 0;
-    }
-    return count;
+    static const char* const kNames[] = {"a game in progress", "a win", "a loss", "a draw"};
+    return kNames[static_cast<int>(outcome)];
 }
 
 std::vector<Cell> Board::CellsWith(Mark mark) const
@@ -54,16 +36,7 @@ Outcome Board::Result() const
             }
         }
     }
-    return Count(Mark::Empty) == 0 ? Outcome::Draw : Outcome::InProgress;
-}
-
-int Board::Code() const
-{
-    int code = 0;
-    for (Mark mark : m_marks) {
-        code = code * 3 + static_cast<int>(mark);
-    }
-    return code;
+    return CellsWith(Mark::Empty).empty() ? Outcome::Draw : Outcome::InProgress;
 }
 
 std::string Board::Text() const

@@ -13,12 +13,13 @@ namespace e2e {
 // What a cell shows: the human plays circles, the computer crosses.
 enum class Mark { Empty, Circle, Cross };
 
-// Column i and row j, each 0 to 2; on the screen the cell lies at (90 i, 90 j).
+// Column i and row j, each 0 to 2; on the screen the cell lies at (kCellSize i, kCellSize j).
 struct Cell {
     int i = 0;
     int j = 0;
 };
 
+// In this order: OutcomeName follows it.
 enum class Outcome { InProgress, HumanWins, ComputerWins, Draw };
 
 const char* OutcomeName(Outcome outcome);
@@ -28,13 +29,9 @@ public:
     Mark At(Cell cell) const { return m_marks[Index(cell)]; }
     void Set(Cell cell, Mark mark) { m_marks[Index(cell)] = mark; }
 
-    int Count(Mark mark) const;
     std::vector<Cell> CellsWith(Mark mark) const;
     // The side with three in a row, else a draw on a full board, else still in progress.
     Outcome Result() const;
-    // Base-3 number of the nine marks: the board's identity in a table.
-    int Code() const;
-
     // The rows from the top, in "O", "X" and ".", as in "OX./.O./..X".
     std::string Text() const;
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "states/CellSize.h"
 #include "tests/e2e/BoardModel.h"
 #include "tests/e2e/support/RgbImage.h"
 
@@ -13,8 +14,6 @@
 // a white ring; a cross cell is the picture with two white diagonals over it. Only the
 // inside of each cell is looked at, since every sprite gets a white frame on its edge.
 namespace e2e {
-
-constexpr int kCellSize = 90;
 
 // The board, or nothing if some cell shows none of the three (say, a cursor over it).
 // emptyCell is the empty cell's picture as it shows on the screen, at least 90 x 90.

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "engine/Window.h"
 #include "tests/e2e/support/BuildPaths.h"
 #include "tests/e2e/support/OutputWaits.h"
 #include "tests/e2e/support/RealWindowTest.h"
@@ -35,7 +36,7 @@ TEST_F(MissingPictureTest, WithoutTheIntroPictureItNamesTheFileAndStillNavigates
     // is the file's, whichever SDL 1.2 runs the game.
     ASSERT_TRUE(WaitForStderrText(Game(), "Couldn't load intro.bmp: Couldn't open intro.bmp\n"));
     // Nothing is drawn in the intro's place: the cleared screen stays black.
-    ASSERT_TRUE(WaitForPicture(window, RgbImage(480, 272)));
+    ASSERT_TRUE(WaitForPicture(window, RgbImage(kWindowWidth, kWindowHeight)));
 
     // The menu, whose picture is there, still opens over the empty intro.
     Input().PressKey(XK_space);

@@ -1,70 +1,66 @@
 // SPDX-License-Identifier: MIT
 #include "tests/e2e/MovePlanner.h"
 
-#include <algorithm>
-#include <stdexcept>
+#include "board/morvane.h"
 
 namespace e2e {
 namespace {
 
-// Chances closer than this are the same chance reached by other roads.
-constexpr double kTie = 1e-9;
+std::time_t g_replayedNow = 0;
+
+std::time_t ReplayedNow(std::time_t*)
+{
+    return g_replayedNow;
+}
 
 }  // namespace
 
-MovePlanner::MovePlanner(Outcome goal) : m_goal(goal), m_tieBreaker(std::random_device{}()) {}
-
-Cell MovePlanner::Choose(const Board& board)
+Cell ReplayedAnswer(const Board& board, std::time_t now)
 {
-    const std::vector<Cell> free = board.CellsWith(Mark::Empty);
-    if (board.Result() != Outcome::InProgress || free.empty()) {
-        throw std::logic_error("MovePlanner: no move to make on " + board.Text());
+    morvane replayed;
+    for (Cell cell : board.CellsWith(Mark::Circle)) {
+        replayed.cells[cell.i][cell.j] = morvane::kHuman;
     }
-    const double best = ChanceFrom(board);
-    std::vector<Cell> bestMoves;
-    for (Cell move : free) {
-        if (ChanceAfterMove(board, move) >= best - kTie) {
-            bestMoves.push_back(move);
+    for (Cell cell : board.CellsWith(Mark::Cross)) {
+        replayed.cells[cell.i][cell.j] = morvane::kComputer;
+    }
+    g_replayedNow = now;
+    const auto gameClock = morvane::readClock;
+    morvane::readClock = ReplayedNow;
+    bool humanToMove = false;
+    replayed.AI(humanToMove);
+    morvane::readClock = gameClock;
+    for (Cell free : board.CellsWith(Mark::Empty)) {
+        if (replayed.cells[free.i][free.j] == morvane::kComputer) {
+            return free;
         }
     }
-    std::uniform_int_distribution<size_t> pick(0, bestMoves.size() - 1);
-    return bestMoves[pick(m_tieBreaker)];
+    return {-1, -1};
 }
 
-double MovePlanner::ChanceFrom(const Board& board)
+std::optional<Cell> SureMove(const Board& board, Outcome goal, std::time_t now)
 {
-    const Outcome result = board.Result();
-    if (result != Outcome::InProgress) {
-        return result == m_goal ? 1.0 : 0.0;
-    }
-    const auto known = m_chances.find(board.Code());
-    if (known != m_chances.end()) {
-        return known->second;
-    }
-    double best = 0.0;
     for (Cell move : board.CellsWith(Mark::Empty)) {
-        best = std::max(best, ChanceAfterMove(board, move));
+        Board next = board;
+        next.Set(move, Mark::Circle);
+        if (next.Result() == Outcome::InProgress) {
+            next.Set(ReplayedAnswer(next, now), Mark::Cross);
+        }
+        if (next.Result() == goal ||
+            (next.Result() == Outcome::InProgress && SureMove(next, goal, now))) {
+            return move;
+        }
     }
-    m_chances.emplace(board.Code(), best);
-    return best;
+    return std::nullopt;
 }
 
-double MovePlanner::ChanceAfterMove(Board board, Cell move)
+std::time_t ClockForSureGame(Outcome goal, std::time_t from)
 {
-    board.Set(move, Mark::Circle);
-    const Outcome result = board.Result();
-    if (result != Outcome::InProgress) {
-        return result == m_goal ? 1.0 : 0.0;
+    std::time_t now = from;
+    while (!SureMove(Board(), goal, now)) {
+        ++now;
     }
-    // Every free cell is equally likely to get the computer's cross.
-    const std::vector<Cell> answers = board.CellsWith(Mark::Empty);
-    double sum = 0.0;
-    for (Cell answer : answers) {
-        Board next = board;
-        next.Set(answer, Mark::Cross);
-        sum += ChanceFrom(next);
-    }
-    return sum / static_cast<double>(answers.size());
+    return now;
 }
 
 }  // namespace e2e

@@ -3,32 +3,22 @@
 
 #include "tests/e2e/BoardModel.h"
 
-#include <random>
-#include <unordered_map>
+#include <ctime>
+#include <optional>
 
-// Chooses the human's moves so that one chosen outcome becomes as likely as it can be
-// against a computer that answers each move with a free cell taken at random: the exact
-// expectation over the computer's answers, not a rule of thumb. Between moves that are
-// equally good it picks at random, so repeated games do not all take the same road.
-// Owns its table of worked-out chances; one planner serves one goal.
+// Plans the human's moves against the game's own computer replayed with its clock fixed:
+// the board's AI, reseeded from the given second with the same srand and rand the game
+// calls, so that each answer is known before the click.
 namespace e2e {
 
-class MovePlanner {
-public:
-    explicit MovePlanner(Outcome goal);
+// The computer's answer on board, where it is to move, with its clock at now.
+Cell ReplayedAnswer(const Board& board, std::time_t now);
 
-    // The move to make on board, where the human is to move and the game goes on.
-    Cell Choose(const Board& board);
+// A move on board, where the human is to move, after which the game surely ends in goal
+// against the computer replayed at now; nothing if there is none.
+std::optional<Cell> SureMove(const Board& board, Outcome goal, std::time_t now);
 
-    // The chance of reaching the goal from board with the human to move, under best play.
-    double ChanceFrom(const Board& board);
-
-private:
-    double ChanceAfterMove(Board board, Cell move);
-
-    Outcome m_goal;
-    std::unordered_map<int, double> m_chances;  // by Board::Code
-    std::mt19937 m_tieBreaker;
-};
+// The first second from on at which one planned game surely ends in goal.
+std::time_t ClockForSureGame(Outcome goal, std::time_t from = 1);
 
 }  // namespace e2e

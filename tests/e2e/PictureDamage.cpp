@@ -41,23 +41,9 @@ std::vector<std::uint8_t> GarbageLike(const std::vector<std::uint8_t>& good)
 
 const char* DamageName(Damage damage)
 {
-    switch (damage) {
-    case Damage::Missing:
-        return "missing";
-    case Damage::Empty:
-        return "empty";
-    case Damage::Truncated:
-        return "truncated";
-    case Damage::Garbage:
-        return "garbage";
-    case Damage::Directory:
-        return "directory";
-    case Damage::HugeHeader:
-        return "huge_header";
-    case Damage::Redrawn:
-        return "redrawn";
-    }
-    return "?";
+    static const char* const kNames[] = {"missing",   "empty",       "truncated", "garbage",
+                                         "directory", "huge_header", "redrawn"};
+    return kNames[static_cast<int>(damage)];
 }
 
 unsigned RedrawnCellColour(int x, int y)

@@ -9,6 +9,7 @@
 // the others being the build's own. Free functions; they write only into the folder given.
 namespace e2e {
 
+// In this order: DamageName follows it.
 enum class Damage {
     Missing,     // no such file
     Empty,       // a file of no bytes

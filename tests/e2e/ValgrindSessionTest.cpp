@@ -1,12 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "tests/e2e/support/BoardColours.h"
+#include "tests/e2e/GamePlayer.h"
 #include "tests/e2e/support/BuildPaths.h"
-#include "tests/e2e/support/OutputWaits.h"
-#include "tests/e2e/support/RealWindowTest.h"
-#include "tests/e2e/support/ReferencePicture.h"
-#include "tests/e2e/support/ScreenWaits.h"
 #include "tests/e2e/support/TemporaryDirectory.h"
-#include "tests/e2e/support/WaitUntil.h"
 
 #include <X11/keysym.h>
 #include <unistd.h>
@@ -16,7 +11,6 @@
 #include <optional>
 #include <sstream>
 #include <string>
-#include <vector>
 
 // One whole session of the built game in a real window, run under valgrind's memcheck:
 // intro, menu, a game played to its end, the item screen, back, and out. The game must
@@ -29,24 +23,10 @@ namespace {
 // so that a clean exit cannot hide a finding.
 constexpr int kMemcheckFindingStatus = 99;
 
-// Memcheck slows the game twenty to fifty times; these limits are only reached by a fault.
-constexpr auto kSlowWindowTimeout = std::chrono::seconds(120);
-constexpr auto kSlowScreenTimeout = std::chrono::seconds(60);
+// Memcheck slows the game twenty to fifty times; the limits are only reached by a fault.
+constexpr int kSlowdown = 12;
 // The leak search at the end runs after the window has gone.
 constexpr auto kSlowExitTimeout = std::chrono::seconds(180);
-
-// The pointer rests here between moves: in the grey area right of the board, where a
-// 120x40 outcome picture centred on it lies wholly inside the window, and where the
-// circle cursor puts its black middle.
-constexpr int kRestX = 400;
-constexpr int kRestY = 136;
-// The board is up when the grey area shows where no cursor at the rest point covers
-// it, beside the black line that closes the board on the right.
-constexpr int kGreyX = 300;
-constexpr int kBoardEdgeX = 270;
-constexpr int kBoardCheckY = 10;
-
-constexpr int kCellSize = 90;
 
 std::optional<std::string> ProgramOnPath(const std::string& name)
 {
@@ -130,7 +110,7 @@ testing::AssertionResult MemcheckFoundNothing(const std::string& log)
     return testing::AssertionSuccess();
 }
 
-class ValgrindSessionTest : public RealWindowTest {
+class ValgrindSessionTest : public PlayScreenTest {
 protected:
     void SetUp() override
     {
@@ -161,114 +141,8 @@ protected:
         return m_logFolder.PathOf("memcheck.log");
     }
 
-    // The harness's own window wait is sized for a game at full speed.
-    GameWindow& AwaitSlowWindow()
-    {
-        if (!m_window) {
-            m_window = GameWindow::Await(Connection(), Game().Pid(), kSlowWindowTimeout);
-        }
-        return *m_window;
-    }
-
-    WindowInput& SlowInput()
-    {
-        if (!m_input) {
-            m_input.emplace(Connection(), AwaitSlowWindow());
-        }
-        return *m_input;
-    }
-
-    testing::AssertionResult WaitForBoard()
-    {
-        std::optional<uint32_t> area;
-        std::optional<uint32_t> edge;
-        const bool shown = WaitUntil(
-            [&] {
-                area = AwaitSlowWindow().PixelAt(kGreyX, kBoardCheckY);
-                edge = AwaitSlowWindow().PixelAt(kBoardEdgeX, kBoardCheckY);
-                return area == kBoardGrey && edge == kBoardBlack;
-            },
-            kSlowScreenTimeout);
-        if (shown) {
-            return testing::AssertionSuccess();
-        }
-        return testing::AssertionFailure()
-               << "the board did not appear; last seen " << (area ? RgbText(*area) : "nothing")
-               << " in the grey area, " << (edge ? RgbText(*edge) : "nothing")
-               << " on its right edge";
-    }
-
-    // The outcome picture shown centred on the pointer at the rest point, if any.
-    std::optional<std::string> OutcomeAtRest()
-    {
-        for (const auto& [name, picture] : m_outcomes) {
-            const std::optional<RgbImage> area = AwaitSlowWindow().CaptureArea(
-                kRestX - picture.width / 2, kRestY - picture.height / 2, picture.width,
-                picture.height);
-            if (area && ShowsPictureAtTopLeft(*area, picture)) {
-                return name;
-            }
-        }
-        return std::nullopt;
-    }
-
-    // Clicks the cells in turn, each once, until an outcome picture follows the pointer;
-    // the name of its file. After each click the pointer goes back to the rest point,
-    // which is the event that lets the screen show a computer's win. Nine clicks always
-    // end a game: a cell that is not taken before its click takes the circle then.
-    testing::AssertionResult PlayToTheEnd(std::string& outcome)
-    {
-        std::string clicked;
-        for (int j = 0; j < 3; ++j) {
-            for (int i = 0; i < 3; ++i) {
-                const int x = kCellSize * i + kCellSize / 2;
-                const int y = kCellSize * j + kCellSize / 2;
-                SlowInput().ClickAt(x, y);
-                const std::string line =
-                    "click : " + std::to_string(x) + ", " + std::to_string(y) + ", 1";
-                testing::AssertionResult heard =
-                    WaitForStdoutText(Game(), line, kSlowScreenTimeout);
-                if (!heard) {
-                    return heard;
-                }
-                clicked += " (" + std::to_string(x) + "," + std::to_string(y) + ")";
-
-                SlowInput().MoveTo(kRestX, kRestY);
-                std::optional<std::string> shown;
-                const bool settled = WaitUntil(
-                    [&] {
-                        shown = OutcomeAtRest();
-                        return shown || AwaitSlowWindow().PixelAt(kRestX, kRestY) == kBoardBlack;
-                    },
-                    kSlowScreenTimeout);
-                if (!settled) {
-                    return testing::AssertionFailure()
-                           << "after the clicks at" << clicked
-                           << " the pointer at the rest point shows neither the circle nor an "
-                              "outcome picture";
-                }
-                if (shown) {
-                    outcome = *shown;
-                    return testing::AssertionSuccess();
-                }
-            }
-        }
-        return testing::AssertionFailure()
-               << "every cell was clicked and no outcome picture appeared; clicks at" << clicked;
-    }
-
-    const RgbImage m_intro = LoadBmpPicture(PicturePath("intro.bmp"));
-    const RgbImage m_menu = LoadBmpPicture(PicturePath("menu.bmp"));
-    const RgbImage m_item = LoadBmpPicture(PicturePath("item.bmp"));
-    const std::vector<std::pair<std::string, RgbImage>> m_outcomes = {
-        {"win1.bmp", LoadBmpPicture(PicturePath("win1.bmp"))},
-        {"win2.bmp", LoadBmpPicture(PicturePath("win2.bmp"))},
-        {"DRAW.bmp", LoadBmpPicture(PicturePath("DRAW.bmp"))}};
-
 private:
     TemporaryDirectory m_logFolder;
-    std::optional<GameWindow> m_window;
-    std::optional<WindowInput> m_input;
 };
 
 TEST_F(ValgrindSessionTest, AWholeSessionMakesNoMemoryErrorAndLosesNoBlock)
@@ -276,32 +150,27 @@ TEST_F(ValgrindSessionTest, AWholeSessionMakesNoMemoryErrorAndLosesNoBlock)
     const std::optional<std::string> valgrind = ProgramOnPath("valgrind");
     ASSERT_TRUE(valgrind.has_value()) << "valgrind is not on the PATH (Debian package: "
                                          "valgrind, which scripts/test.sh installs)";
-    Start(UnderMemcheck(*valgrind));
-    GameWindow& window = AwaitSlowWindow();
-    // The first frame: from here on the game takes input.
-    ASSERT_TRUE(WaitForPicture(window, m_intro, kSlowScreenTimeout)) << "at start";
+    ExpectSlowGame(kSlowdown);
+    Expect(ExpectedPictures::AllFrom(PicturesDir()));
+    Start(WithClockFor(Outcome::HumanWins, UnderMemcheck(*valgrind)));
+    ASSERT_TRUE(OpenTheBoard());
+    ASSERT_TRUE(PlayGame(Outcome::HumanWins));
+    EXPECT_TRUE(PrintedEveryClickInOrder());
 
-    SlowInput().PressKey(XK_space);
-    ASSERT_TRUE(WaitForPicture(window, m_menu, kSlowScreenTimeout)) << "after Space on the intro";
-    SlowInput().PressKey(XK_space);
-    ASSERT_TRUE(WaitForBoard()) << "after Space on the menu";
+    Input().PressKey(XK_i);
+    ASSERT_TRUE(AwaitScreenNamed("item.bmp")) << "after i on the board";
+    Input().PressKey(XK_Escape);
+    ASSERT_TRUE(AwaitTheBoardScreen()) << "after Escape on the item screen";
+    // The finished game is still there, its picture at the mouse's last place.
+    EXPECT_TRUE(AwaitScreen([&](const RgbImage& screen) {
+        return ShowsBoard(screen, CurrentBoard());
+    })) << "the finished game is not shown again after the item screen";
 
-    std::string outcome;
-    ASSERT_TRUE(PlayToTheEnd(outcome));
-
-    SlowInput().PressKey(XK_i);
-    ASSERT_TRUE(WaitForPicture(window, m_item, kSlowScreenTimeout)) << "after i on the board";
-    SlowInput().PressKey(XK_Escape);
-    ASSERT_TRUE(WaitForBoard()) << "after Escape on the item screen";
-    // The finished game is still there, its picture at the pointer's last place.
-    EXPECT_TRUE(WaitUntil([&] { return OutcomeAtRest() == outcome; }, kSlowScreenTimeout))
-        << outcome << " is not shown again after the item screen";
-
-    SlowInput().PressKey(XK_Escape);
-    ASSERT_TRUE(WaitForPicture(window, m_menu, kSlowScreenTimeout)) << "after Escape on the board";
-    SlowInput().PressKey(XK_Escape);
-    ASSERT_TRUE(WaitForPicture(window, m_intro, kSlowScreenTimeout)) << "after Escape on the menu";
-    SlowInput().PressKey(XK_Escape);
+    Input().PressKey(XK_Escape);
+    ASSERT_TRUE(AwaitScreenNamed("menu.bmp")) << "after Escape on the board";
+    Input().PressKey(XK_Escape);
+    ASSERT_TRUE(AwaitScreenNamed("intro.bmp")) << "after Escape on the menu";
+    Input().PressKey(XK_Escape);
 
     const std::optional<ExitStatus> status = Game().WaitForExit(kSlowExitTimeout);
     const std::string log = ReadWholeFile(LogPath());
@@ -314,7 +183,8 @@ TEST_F(ValgrindSessionTest, AWholeSessionMakesNoMemoryErrorAndLosesNoBlock)
         << "; standard error:\n"
         << Game().Stderr();
     EXPECT_TRUE(MemcheckFoundNothing(log));
-    std::cout << "the game ended with " << outcome << "; memcheck:\n" << SummaryLines(log);
+    std::cout << "the game ended with " << OutcomeName(CurrentBoard().Result()) << "; memcheck:\n"
+              << SummaryLines(log);
 }
 
 }  // namespace

@@ -1,36 +1,37 @@
 // SPDX-License-Identifier: MIT
-#include "tests/e2e/PlayScreenTest.h"
+#include "tests/e2e/GamePlayer.h"
 #include "tests/e2e/support/BuildPaths.h"
 
 #include <string>
 
-// Whole games with real clicks in a real window, against the computer's random answers,
-// learnt from the screen: each outcome the computer allows, with its picture at the
-// mouse, every click printed in order, and a fresh board after going back to the menu.
+// Whole games with real clicks in a real window: one planned game to each outcome, the
+// computer's answers where its reseeding from the preloaded clock puts them, read from
+// the screen; the outcome's picture at the mouse, every click printed in order, and a
+// fresh board after going back to the menu.
 namespace e2e {
-namespace {
 
-struct OutcomeCase {
-    Outcome goal;
-    int maxGames;
-    const char* name;
-};
-
-void PrintTo(const OutcomeCase& wanted, std::ostream* out)
+// The name gtest shows for a game's goal.
+void PrintTo(Outcome outcome, std::ostream* out)
 {
-    *out << wanted.name;
+    *out << OutcomeName(outcome);
 }
 
-class WholeGameTest : public PlayScreenTest, public testing::WithParamInterface<OutcomeCase> {};
+namespace {
+
+std::string NameOf(const testing::TestParamInfo<Outcome>& info)
+{
+    return info.param == Outcome::HumanWins ? "Win" : info.param == Outcome::Draw ? "Draw" : "Loss";
+}
+
+class WholeGameTest : public PlayScreenTest, public testing::WithParamInterface<Outcome> {};
 
 TEST_P(WholeGameTest, EndsWithItsPictureAtTheMouseThenAFreshBoardAfterTheMenu)
 {
-    const OutcomeCase& wanted = GetParam();
     Expect(ExpectedPictures::AllFrom(PicturesDir()));
-    Start(BuiltGame());
+    Start(WithClockFor(GetParam(), BuiltGame()));
     ASSERT_TRUE(OpenTheBoard());
 
-    ASSERT_TRUE(PlayGamesUntil(wanted.goal, wanted.maxGames));
+    ASSERT_TRUE(PlayGame(GetParam()));
 
     // Once the game is over a click on a free cell is printed and changes nothing.
     const std::vector<Cell> free = CurrentBoard().CellsWith(Mark::Empty);
@@ -49,12 +50,8 @@ TEST_P(WholeGameTest, EndsWithItsPictureAtTheMouseThenAFreshBoardAfterTheMenu)
 }
 
 INSTANTIATE_TEST_SUITE_P(Outcomes, WholeGameTest,
-                         testing::Values(OutcomeCase{Outcome::HumanWins, kGamesForAWin, "Win"},
-                                         OutcomeCase{Outcome::ComputerWins, kGamesForALoss, "Loss"},
-                                         OutcomeCase{Outcome::Draw, kGamesForADraw, "Draw"}),
-                         [](const testing::TestParamInfo<OutcomeCase>& info) {
-                             return std::string(info.param.name);
-                         });
+                         testing::Values(Outcome::HumanWins, Outcome::ComputerWins, Outcome::Draw),
+                         NameOf);
 
 }  // namespace
 }  // namespace e2e

@@ -5,71 +5,45 @@ namespace sdltest {
 
 namespace {
 
-void Push(SDL_Event event)
-{
-    SDL_PushEvent(&event);
-}
-
-SDL_Event Key(Uint8 type, SDLKey key)
+// Queues the event whose member (of SDL 1.2's fixed layout) is filled by fill.
+template <typename Fill>
+void Push(Fill fill)
 {
     SDL_Event event{};
-    event.type = type;
-    event.key.type = type;
-    event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-    event.key.keysym.sym = key;
-    return event;
+    fill(event);
+    SDL_PushEvent(&event);
 }
 
 }  // namespace
 
 void PushKeyDown(SDLKey key)
 {
-    Push(Key(SDL_KEYDOWN, key));
+    Push([&](SDL_Event& e) { e.key = {SDL_KEYDOWN, 0, SDL_PRESSED, {0, key, KMOD_NONE, 0}}; });
 }
 
 void PushKeyUp(SDLKey key)
 {
-    Push(Key(SDL_KEYUP, key));
+    Push([&](SDL_Event& e) { e.key = {SDL_KEYUP, 0, SDL_RELEASED, {0, key, KMOD_NONE, 0}}; });
 }
 
 void PushJoyButtonDown(Uint8 button)
 {
-    SDL_Event event{};
-    event.type = SDL_JOYBUTTONDOWN;
-    event.jbutton.type = SDL_JOYBUTTONDOWN;
-    event.jbutton.which = 0;
-    event.jbutton.button = button;
-    event.jbutton.state = SDL_PRESSED;
-    Push(event);
+    Push([&](SDL_Event& e) { e.jbutton = {SDL_JOYBUTTONDOWN, 0, button, SDL_PRESSED}; });
 }
 
 void PushMouseMotion(Uint16 x, Uint16 y)
 {
-    SDL_Event event{};
-    event.type = SDL_MOUSEMOTION;
-    event.motion.type = SDL_MOUSEMOTION;
-    event.motion.x = x;
-    event.motion.y = y;
-    Push(event);
+    Push([&](SDL_Event& e) { e.motion = {SDL_MOUSEMOTION, 0, 0, x, y, 0, 0}; });
 }
 
 void PushMouseButtonDown(Uint8 button, Uint16 x, Uint16 y)
 {
-    SDL_Event event{};
-    event.type = SDL_MOUSEBUTTONDOWN;
-    event.button.type = SDL_MOUSEBUTTONDOWN;
-    event.button.button = button;
-    event.button.state = SDL_PRESSED;
-    event.button.x = x;
-    event.button.y = y;
-    Push(event);
+    Push([&](SDL_Event& e) { e.button = {SDL_MOUSEBUTTONDOWN, 0, button, SDL_PRESSED, x, y}; });
 }
 
 void PushQuit()
 {
-    SDL_Event event{};
-    event.type = SDL_QUIT;
-    Push(event);
+    Push([](SDL_Event& e) { e.type = SDL_QUIT; });
 }
 
 void DrainEvents()

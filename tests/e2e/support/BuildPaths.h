@@ -24,6 +24,12 @@ inline std::string LeakSuppressionsPath()
     return NOUGHTS_E2E_LEAK_SUPPRESSIONS;
 }
 
+// The preloaded clock: time() answers the second in NOUGHTS_FIXED_CLOCK.
+inline std::string FixedClockLibraryPath()
+{
+    return NOUGHTS_E2E_FIXED_CLOCK;
+}
+
 inline std::string PicturePath(const std::string& name)
 {
     return PicturesDir() + "/" + name;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "tests/e2e/support/GameWindow.h"
 
+#include "engine/Window.h"
+
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
@@ -11,9 +13,6 @@
 
 namespace e2e {
 namespace {
-
-constexpr int kGameWidth = 480;
-constexpr int kGameHeight = 272;
 
 std::vector<Window> TopLevelWindows(Display* display, Window root)
 {
@@ -83,7 +82,7 @@ std::optional<Window> Choose(const std::vector<Candidate>& candidates, pid_t pid
         if (c.pid == pid) {
             return c.window;
         }
-        if (!c.pid && c.attributes.width == kGameWidth && c.attributes.height == kGameHeight) {
+        if (!c.pid && c.attributes.width == kWindowWidth && c.attributes.height == kWindowHeight) {
             unlabelledOfGameSize.push_back(c.window);
         }
     }
@@ -105,36 +104,12 @@ std::string Describe(const std::vector<Candidate>& candidates)
     return candidates.empty() ? " none" : text.str();
 }
 
-// Turns one channel of an X pixel, selected by a colour mask of the image, into 8 bits.
-class ChannelReader {
-public:
-    explicit ChannelReader(unsigned long mask) : m_mask(mask)
-    {
-        while (mask != 0 && (mask & 1) == 0) {
-            mask >>= 1;
-            ++m_shift;
-        }
-        while ((mask & 1) != 0) {
-            mask >>= 1;
-            ++m_bits;
-        }
-    }
-
-    uint32_t operator()(unsigned long pixel) const
-    {
-        if (m_bits == 0) {
-            return 0;
-        }
-        const unsigned long value = (pixel & m_mask) >> m_shift;
-        return m_bits >= 8 ? static_cast<uint32_t>(value >> (m_bits - 8))
-                           : static_cast<uint32_t>(value * 255 / ((1ul << m_bits) - 1));
-    }
-
-private:
-    unsigned long m_mask;
-    int m_shift = 0;
-    int m_bits = 0;
-};
+// One channel of an X pixel, selected by a colour mask of the image: 8 bits, as on the
+// 24-bit screens of the Xvfb servers the harness starts.
+uint32_t Channel(unsigned long pixel, unsigned long mask)
+{
+    return mask == 0 ? 0 : static_cast<uint32_t>((pixel & mask) >> __builtin_ctzl(mask)) & 0xFF;
+}
 
 std::optional<WindowGeometry> Measure(XConnection& connection, Window window)
 {
@@ -165,14 +140,13 @@ std::optional<RgbImage> ReadArea(XConnection& connection, Window window, int x, 
         }
         return std::nullopt;  // gone, unmapped, or the area reaches outside the window
     }
-    const ChannelReader red(image->red_mask);
-    const ChannelReader green(image->green_mask);
-    const ChannelReader blue(image->blue_mask);
     RgbImage picture(width, height);
     for (int row = 0; row < height; ++row) {
         for (int column = 0; column < width; ++column) {
             const unsigned long pixel = XGetPixel(image, column, row);
-            picture.At(column, row) = (red(pixel) << 16) | (green(pixel) << 8) | blue(pixel);
+            picture.At(column, row) = Channel(pixel, image->red_mask) << 16 |
+                                      Channel(pixel, image->green_mask) << 8 |
+                                      Channel(pixel, image->blue_mask);
         }
     }
     XDestroyImage(image);

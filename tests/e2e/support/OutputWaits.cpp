@@ -10,19 +10,16 @@ template <typename Read>
 testing::AssertionResult WaitForText(Read read, const char* streamName, const std::string& text,
                                      std::chrono::milliseconds timeout)
 {
-    std::string written;
-    const bool found = WaitUntil(
+    return Eventually(
         [&] {
-            written = read();
-            return written.find(text) != std::string::npos;
+            const std::string written = read();
+            return written.find(text) != std::string::npos ? testing::AssertionSuccess()
+                                                           : testing::AssertionFailure()
+                                                                 << "\"" << text << "\" is not on "
+                                                                 << streamName << ", which holds:\n"
+                                                                 << written;
         },
         timeout);
-    if (found) {
-        return testing::AssertionSuccess();
-    }
-    return testing::AssertionFailure() << "\"" << text << "\" did not appear on " << streamName
-                                       << " within " << timeout.count() << " ms; it holds:\n"
-                                       << written;
 }
 
 }  // namespace

@@ -5,35 +5,35 @@
 
 namespace e2e {
 
-RealWindowTest::RealWindowTest() : m_connection(m_display.Name()) {}
+RealWindow::RealWindow() : m_connection(m_display.Name()) {}
 
-GameProcess& RealWindowTest::Start(const GameLaunch& launch)
+GameProcess& RealWindow::Start(const GameLaunch& launch)
 {
     if (m_game) {
-        throw std::logic_error("RealWindowTest: the game was already started");
+        throw std::logic_error("RealWindow: the game was already started");
     }
     m_game = std::make_unique<GameProcess>(launch);
     return *m_game;
 }
 
-GameProcess& RealWindowTest::Game()
+GameProcess& RealWindow::Game()
 {
     if (!m_game) {
-        throw std::logic_error("RealWindowTest: the game has not been started");
+        throw std::logic_error("RealWindow: the game has not been started");
     }
     return *m_game;
 }
 
-GameWindow& RealWindowTest::AwaitWindow()
+GameWindow& RealWindow::AwaitWindow()
 {
     if (!m_window) {
-        m_window = GameWindow::Await(m_connection, Game().Pid(), kWindowTimeout);
+        m_window = GameWindow::Await(m_connection, Game().Pid(), kWindowTimeout * m_slowdown);
     }
     return *m_window;
 }
 
-testing::AssertionResult RealWindowTest::GameEndsWith(ExitStatus expected,
-                                                      std::chrono::milliseconds timeout)
+testing::AssertionResult RealWindow::GameEndsWith(ExitStatus expected,
+                                                  std::chrono::milliseconds timeout)
 {
     const std::optional<ExitStatus> status = Game().WaitForExit(timeout);
     if (status == expected) {
@@ -48,7 +48,7 @@ testing::AssertionResult RealWindowTest::GameEndsWith(ExitStatus expected,
     return failure << "; standard error:\n" << Game().Stderr();
 }
 
-WindowInput& RealWindowTest::Input()
+WindowInput& RealWindow::Input()
 {
     if (!m_input) {
         m_input.emplace(m_connection, AwaitWindow());

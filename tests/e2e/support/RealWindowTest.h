@@ -3,6 +3,7 @@
 
 #include "tests/e2e/support/GameProcess.h"
 #include "tests/e2e/support/GameWindow.h"
+#include "tests/e2e/support/ScreenWaits.h"
 #include "tests/e2e/support/WindowInput.h"
 #include "tests/e2e/support/XConnection.h"
 #include "tests/e2e/support/XvfbDisplay.h"
@@ -13,18 +14,18 @@
 #include <memory>
 #include <optional>
 
-// A test fixture with a private X server for each test and at most one game on it.
-// The fixture owns the server, the test's connection to it, the game process and the
-// handles on the game's window; they go in the reverse order at the end of the test.
+// The real-window driver: a private X server and at most one game on it, for a test or a
+// tool. It owns the server, its own connection to it, the game process and the handles
+// on the game's window; they go in the reverse order at the end.
 namespace e2e {
 
 // Limits that only a fault reaches; the waits themselves end as soon as they can.
 constexpr auto kWindowTimeout = std::chrono::seconds(10);
 constexpr auto kExitTimeout = std::chrono::seconds(10);
 
-class RealWindowTest : public testing::Test {
-protected:
-    RealWindowTest();
+class RealWindow {
+public:
+    RealWindow();
 
     // How the built game is started on this test's display; change it and hand it to Start.
     GameLaunch BuiltGame() const { return GameLaunch::BuiltGameOn(m_display.Name()); }
@@ -42,6 +43,11 @@ protected:
     testing::AssertionResult GameEndsWith(ExitStatus expected,
                                           std::chrono::milliseconds timeout = kExitTimeout);
 
+    // For a game that runs many times slower (under valgrind): the waits for its window
+    // and its screens last factor times longer.
+    void ExpectSlowGame(int factor) { m_slowdown = factor; }
+    std::chrono::milliseconds ScreenTimeout() const { return kScreenTimeout * m_slowdown; }
+
     const XvfbDisplay& Xvfb() const { return m_display; }
     XConnection& Connection() { return m_connection; }
 
@@ -51,6 +57,10 @@ private:
     std::unique_ptr<GameProcess> m_game;
     std::optional<GameWindow> m_window;
     std::optional<WindowInput> m_input;
+    int m_slowdown = 1;
 };
+
+// A test with a real window of its own.
+class RealWindowTest : public testing::Test, public RealWindow {};
 
 }  // namespace e2e

@@ -17,7 +17,10 @@ struct RgbImage {
     std::vector<uint32_t> pixels;  // width * height values, top row first
 
     RgbImage() = default;
-    RgbImage(int w, int h) : width(w), height(h), pixels(static_cast<size_t>(w) * h, 0) {}
+    RgbImage(int w, int h, uint32_t rgb = 0)
+        : width(w), height(h), pixels(static_cast<size_t>(w) * h, rgb)
+    {
+    }
 
     uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
     uint32_t& At(int x, int y) { return pixels[static_cast<size_t>(y) * width + x]; }

@@ -10,42 +10,28 @@ namespace e2e {
 testing::AssertionResult WaitForPixel(const GameWindow& window, int x, int y, uint32_t rgb,
                                       std::chrono::milliseconds timeout)
 {
-    std::optional<uint32_t> seen;
-    const bool shown = WaitUntil(
+    return Eventually(
         [&] {
-            seen = window.PixelAt(x, y);
-            return seen == rgb;
+            const std::optional<uint32_t> seen = window.PixelAt(x, y);
+            return seen == rgb ? testing::AssertionSuccess()
+                               : testing::AssertionFailure()
+                                     << "pixel (" << x << "," << y << ") is "
+                                     << (seen ? RgbText(*seen) : "no window to read") << ", wanted "
+                                     << RgbText(rgb);
         },
         timeout);
-    if (shown) {
-        return testing::AssertionSuccess();
-    }
-    return testing::AssertionFailure()
-           << "pixel (" << x << "," << y << ") did not become " << RgbText(rgb) << " within "
-           << timeout.count()
-           << " ms; last seen: " << (seen ? RgbText(*seen) : std::string("no window to read"));
 }
 
 testing::AssertionResult WaitForPicture(const GameWindow& window, const RgbImage& picture,
                                         std::chrono::milliseconds timeout)
 {
-    testing::AssertionResult last = testing::AssertionFailure() << "no window to read";
-    const bool shown = WaitUntil(
+    return Eventually(
         [&] {
             const std::optional<RgbImage> screen = window.Capture();
-            if (!screen) {
-                last = testing::AssertionFailure() << "no window to read";
-                return false;
-            }
-            last = ShowsPictureAtTopLeft(*screen, picture);
-            return static_cast<bool>(last);
+            return screen ? ShowsPictureAtTopLeft(*screen, picture)
+                          : testing::AssertionFailure() << "no window to read";
         },
         timeout);
-    if (shown) {
-        return testing::AssertionSuccess();
-    }
-    return testing::AssertionFailure() << "the picture was not shown within " << timeout.count()
-                                       << " ms; at the last look " << last.message();
 }
 
 }  // namespace e2e

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <thread>
 
@@ -10,18 +12,21 @@ namespace e2e {
 
 constexpr auto kPollInterval = std::chrono::milliseconds(20);
 
-// Calls condition every kPollInterval until it gives true or the timeout has passed;
-// returns its last answer. The condition is always asked at least once.
-template <typename Condition>
-bool WaitUntil(Condition condition, std::chrono::milliseconds timeout)
+// Asks check (giving a testing::AssertionResult) every kPollInterval until it succeeds or
+// the timeout has passed, and always at least once; the failure tells how long it waited
+// and what the last look found.
+template <typename Check>
+testing::AssertionResult Eventually(Check check, std::chrono::milliseconds timeout)
 {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     for (;;) {
-        if (condition()) {
-            return true;
+        testing::AssertionResult last = check();
+        if (last) {
+            return last;
         }
         if (std::chrono::steady_clock::now() >= deadline) {
-            return false;
+            return testing::AssertionFailure() << "not within " << timeout.count()
+                                               << " ms; at the last look: " << last.message();
         }
         std::this_thread::sleep_for(kPollInterval);
     }

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "tests/e2e/PlayScreenTest.h"
+#include "tests/e2e/GamePlayer.h"
 
+#include "engine/Window.h"
+#include "states/CellSize.h"
 #include "tests/e2e/BoardOnScreen.h"
+#include "tests/e2e/MovePlanner.h"
 #include "tests/e2e/support/BoardColours.h"
+#include "tests/e2e/support/BuildPaths.h"
 #include "tests/e2e/support/OutputWaits.h"
 #include "tests/e2e/support/ReferencePicture.h"
 #include "tests/e2e/support/ScreenWaits.h"
@@ -12,7 +16,6 @@
 
 #include <algorithm>
 #include <sstream>
-#include <thread>
 
 namespace e2e {
 namespace {
@@ -47,11 +50,27 @@ uint32_t EmptyBoardPixel(const RgbImage& cell, int x, int y)
     return x < 9 * r && y < 6 * r ? kBoardGrey : kBoardBlack;
 }
 
-RgbImage Uniform(int width, int height, uint32_t rgb)
+// The part of width x height at (x, y) of image; pixels outside it come out black.
+RgbImage CropOf(const RgbImage& image, int x, int y, int width, int height)
 {
-    RgbImage image(width, height);
-    std::fill(image.pixels.begin(), image.pixels.end(), rgb);
-    return image;
+    RgbImage part(width, height);
+    for (int row = 0; row < height; ++row) {
+        for (int column = 0; column < width; ++column) {
+            const int sx = x + column;
+            const int sy = y + row;
+            if (sx >= 0 && sy >= 0 && sx < image.width && sy < image.height) {
+                part.At(column, row) = image.At(sx, sy);
+            }
+        }
+    }
+    return part;
+}
+
+const char* OutcomeFile(Outcome outcome)
+{
+    return outcome == Outcome::HumanWins ? "win1.bmp"
+           : outcome == Outcome::Draw    ? "DRAW.bmp"
+                                         : "win2.bmp";
 }
 
 std::vector<std::string> ClickLinesIn(const std::string& output)
@@ -79,66 +98,47 @@ std::string Joined(const std::vector<std::string>& lines)
 
 ExpectedPictures ExpectedPictures::AllFrom(const std::string& folder)
 {
-    const auto picture = [&](const char* name) {
-        return LoadBmpPicture(folder + "/" + name);
-    };
     ExpectedPictures pictures;
-    pictures.intro = picture("intro.bmp");
-    pictures.menu = picture("menu.bmp");
-    pictures.item = picture("item.bmp");
-    pictures.emptyCell = picture("NULL.bmp");
-    pictures.win = picture("win1.bmp");
-    pictures.loss = picture("win2.bmp");
-    pictures.draw = picture("DRAW.bmp");
+    for (const char* file :
+         {"intro.bmp", "menu.bmp", "item.bmp", "win1.bmp", "win2.bmp", "DRAW.bmp"}) {
+        pictures.byFile[file] = LoadBmpPicture(folder + "/" + file);
+    }
+    pictures.emptyCell = LoadBmpPicture(folder + "/NULL.bmp");
     return pictures;
 }
 
-RgbImage CropOf(const RgbImage& image, int x, int y, int width, int height)
-{
-    RgbImage part(width, height);
-    for (int row = 0; row < height; ++row) {
-        for (int column = 0; column < width; ++column) {
-            const int sx = x + column;
-            const int sy = y + row;
-            if (sx >= 0 && sy >= 0 && sx < image.width && sy < image.height) {
-                part.At(column, row) = image.At(sx, sy);
-            }
-        }
-    }
-    return part;
-}
-
-bool PlayScreenTest::BoardIsReadable() const
+bool GamePlayer::BoardIsReadable() const
 {
     const RgbImage& cell = m_pictures.emptyCell;
     return cell.width >= kCellSize && cell.height >= kCellSize &&
            std::min(cell.width, cell.height) / 2 == kCellSize / 2;
 }
 
-testing::AssertionResult PlayScreenTest::AwaitScreenNamed(const std::optional<RgbImage>& picture,
-                                                          const std::string& file)
+testing::AssertionResult GamePlayer::AwaitScreenNamed(const std::string& file)
 {
-    if (picture) {
-        return WaitForPicture(AwaitWindow(), *picture) << " (" << file << ")";
+    if (const std::optional<RgbImage>& picture = m_pictures.Of(file)) {
+        return WaitForPicture(AwaitWindow(), *picture, ScreenTimeout()) << " (" << file << ")";
     }
     // Without its picture the screen draws nothing new; it says so once it starts.
-    return WaitForStderrText(Game(), file);
+    return WaitForStderrText(Game(), file, ScreenTimeout());
 }
 
-testing::AssertionResult PlayScreenTest::OpenTheBoard()
+testing::AssertionResult GamePlayer::OpenTheBoard()
 {
     GameWindow& window = AwaitWindow();
-    if (testing::AssertionResult intro = AwaitScreenNamed(m_pictures.intro, "intro.bmp"); !intro) {
+    if (testing::AssertionResult intro = AwaitScreenNamed("intro.bmp"); !intro) {
         return intro << " at the start";
     }
-    if (!m_pictures.intro) {
+    if (!m_pictures.Of("intro.bmp")) {
         // The first frame: the screen was blackened and the missing picture not drawn.
-        if (testing::AssertionResult black = WaitForPicture(window, RgbImage(480, 272)); !black) {
+        if (testing::AssertionResult black =
+                WaitForPicture(window, RgbImage(kWindowWidth, kWindowHeight), ScreenTimeout());
+            !black) {
             return black << " (the intro without its picture)";
         }
     }
     Input().PressKey(XK_space);
-    if (testing::AssertionResult menu = AwaitScreenNamed(m_pictures.menu, "menu.bmp"); !menu) {
+    if (testing::AssertionResult menu = AwaitScreenNamed("menu.bmp"); !menu) {
         return menu << " after Space on the intro";
     }
     Input().PressKey(XK_space);
@@ -148,17 +148,19 @@ testing::AssertionResult PlayScreenTest::OpenTheBoard()
     return BoardIsReadable() ? AwaitEmptyBoard() : testing::AssertionSuccess();
 }
 
-testing::AssertionResult PlayScreenTest::AwaitTheBoardScreen()
+testing::AssertionResult GamePlayer::AwaitTheBoardScreen()
 {
     const uint32_t expected = EmptyBoardPixel(m_pictures.emptyCell, kProbeX, kProbeY);
-    if (m_pictures.menu && m_pictures.menu->At(kProbeX, kProbeY) == expected) {
+    const std::optional<RgbImage>& menu = m_pictures.Of("menu.bmp");
+    if (menu && menu->At(kProbeX, kProbeY) == expected) {
         return testing::AssertionFailure() << "the menu and the board cannot be told apart at ("
                                            << kProbeX << "," << kProbeY << ")";
     }
-    return WaitForPixel(AwaitWindow(), kProbeX, kProbeY, expected) << " (waiting for the board)";
+    return WaitForPixel(AwaitWindow(), kProbeX, kProbeY, expected, ScreenTimeout())
+           << " (waiting for the board)";
 }
 
-testing::AssertionResult PlayScreenTest::AwaitEmptyBoard()
+testing::AssertionResult GamePlayer::AwaitEmptyBoard()
 {
     Board empty;
     int nudges = 0;
@@ -180,51 +182,36 @@ testing::AssertionResult PlayScreenTest::AwaitEmptyBoard()
     return shown;
 }
 
-void PlayScreenTest::ClickAt(int x, int y)
+int GamePlayer::CellMiddleX(Cell cell)
+{
+    return kCellSize * cell.i + kCellSize / 2;
+}
+
+int GamePlayer::CellMiddleY(Cell cell)
+{
+    return kCellSize * cell.j + kCellSize / 2;
+}
+
+void GamePlayer::ClickAt(int x, int y)
 {
     Input().ClickAt(x, y, Button1);
     m_clickLines.push_back("click : " + std::to_string(x) + ", " + std::to_string(y) + ", 1");
 }
 
-testing::AssertionResult PlayScreenTest::AwaitScreen(
+testing::AssertionResult GamePlayer::AwaitScreen(
     const std::function<testing::AssertionResult(const RgbImage&)>& check)
 {
-    testing::AssertionResult last = testing::AssertionFailure() << "no window to read";
-    const bool passed = WaitUntil(
+    return Eventually(
         [&] {
             const std::optional<RgbImage> screen = AwaitWindow().Capture();
-            last = screen ? check(*screen) : testing::AssertionFailure() << "no window to read";
-            return static_cast<bool>(last);
+            return screen ? check(*screen) : testing::AssertionFailure() << "no window to read";
         },
-        kScreenTimeout);
-    if (passed) {
-        return testing::AssertionSuccess();
-    }
-    return testing::AssertionFailure()
-           << "not shown within " << std::chrono::milliseconds(kScreenTimeout).count()
-           << " ms; at the last look: " << last.message();
+        ScreenTimeout());
 }
 
-const std::optional<RgbImage>& PlayScreenTest::OutcomePicture(Outcome outcome) const
+testing::AssertionResult GamePlayer::ShowsEndAtPark(const RgbImage& screen, Outcome outcome) const
 {
-    static const std::optional<RgbImage> none;
-    switch (outcome) {
-    case Outcome::HumanWins:
-        return m_pictures.win;
-    case Outcome::ComputerWins:
-        return m_pictures.loss;
-    case Outcome::Draw:
-        return m_pictures.draw;
-    case Outcome::InProgress:
-        break;
-    }
-    return none;
-}
-
-testing::AssertionResult PlayScreenTest::ShowsEndAtPark(const RgbImage& screen,
-                                                        Outcome outcome) const
-{
-    const std::optional<RgbImage>& picture = OutcomePicture(outcome);
+    const std::optional<RgbImage>& picture = m_pictures.Of(OutcomeFile(outcome));
     if (picture) {
         const RgbImage area = CropOf(screen, kParkX - picture->width / 2,
                                      kParkY - picture->height / 2, picture->width, picture->height);
@@ -233,13 +220,12 @@ testing::AssertionResult PlayScreenTest::ShowsEndAtPark(const RgbImage& screen,
     }
     const RgbImage area = CropOf(screen, kParkX - kEndAreaWidth / 2, kParkY - kEndAreaHeight / 2,
                                  kEndAreaWidth, kEndAreaHeight);
-    return ShowsPictureAtTopLeft(area, Uniform(kEndAreaWidth, kEndAreaHeight, kBoardGrey))
+    return ShowsPictureAtTopLeft(area, RgbImage(kEndAreaWidth, kEndAreaHeight, kBoardGrey))
            << " (nothing but the grey area at the mouse after " << OutcomeName(outcome)
            << ", which has no picture)";
 }
 
-testing::AssertionResult PlayScreenTest::ShowsBoard(const RgbImage& screen,
-                                                    const Board& board) const
+testing::AssertionResult GamePlayer::ShowsBoard(const RgbImage& screen, const Board& board) const
 {
     const std::optional<Board> seen = ReadBoard(screen, m_pictures.emptyCell);
     if (seen != board) {
@@ -259,11 +245,17 @@ testing::AssertionResult PlayScreenTest::ShowsBoard(const RgbImage& screen,
     return ShowsEndAtPark(screen, board.Result()) << " on the board " << board.Text();
 }
 
-testing::AssertionResult PlayScreenTest::PlayMove(Cell cell)
+testing::AssertionResult GamePlayer::PlayMove(Cell cell)
 {
     Board afterClick = m_board;
     afterClick.Set(cell, Mark::Circle);
     const bool clickEnds = afterClick.Result() != Outcome::InProgress;
+    // With the clock fixed, the one answer the replayed computer gives.
+    std::optional<Board> replayed;
+    if (m_fixedClock && !clickEnds) {
+        replayed = afterClick;
+        replayed->Set(ReplayedAnswer(afterClick, *m_fixedClock), Mark::Cross);
+    }
 
     ClickAt(CellMiddleX(cell), CellMiddleY(cell));
     // The motion is also the event after the click that shows a computer's win.
@@ -292,6 +284,10 @@ testing::AssertionResult PlayScreenTest::PlayMove(Cell cell)
                    << ", wanted " << afterClick.Text()
                    << " and the computer's cross in one free cell";
         }
+        if (replayed && answered != replayed) {
+            return testing::AssertionFailure() << "the computer answered " << answered->Text()
+                                               << ", replayed " << replayed->Text();
+        }
         return ShowsBoard(screen, clickEnds ? afterClick : *answered);
     });
     if (!shown) {
@@ -302,53 +298,47 @@ testing::AssertionResult PlayScreenTest::PlayMove(Cell cell)
     return shown;
 }
 
-testing::AssertionResult PlayScreenTest::PlayGame(MovePlanner& planner)
+GameLaunch GamePlayer::WithClockFor(Outcome goal, GameLaunch launch)
 {
-    while (m_board.Result() == Outcome::InProgress) {
-        if (testing::AssertionResult move = PlayMove(planner.Choose(m_board)); !move) {
+    m_fixedClock = ClockForSureGame(goal);
+    // A sanitized game wants its runtime first among the loaded libraries.
+    const std::string asan = launch.environment.Get("ASAN_OPTIONS").value_or("");
+    launch.environment.Set("LD_PRELOAD", FixedClockLibraryPath())
+        .Set("NOUGHTS_FIXED_CLOCK", std::to_string(*m_fixedClock))
+        .Set("ASAN_OPTIONS", asan + (asan.empty() ? "" : ":") + "verify_asan_link_order=0");
+    return launch;
+}
+
+testing::AssertionResult GamePlayer::PlayGame(Outcome goal,
+                                              const std::function<void(int)>& afterMove)
+{
+    for (int moves = 1; m_board.Result() == Outcome::InProgress; ++moves) {
+        // Planned anew from the board as read: without a fixed clock the answers are
+        // chance, and a free cell must do once no move is sure.
+        const std::optional<Cell> sure = SureMove(m_board, goal, m_fixedClock.value_or(0));
+        if (testing::AssertionResult move =
+                PlayMove(sure ? *sure : m_board.CellsWith(Mark::Empty).front());
+            !move) {
             return move;
         }
+        if (afterMove) {
+            afterMove(moves);
+        }
     }
-    m_lastGameEnded = std::time(nullptr);
+    if (m_board.Result() != goal) {
+        return testing::AssertionFailure()
+               << "the game ended in " << OutcomeName(m_board.Result()) << " " << m_board.Text()
+               << ", planned " << OutcomeName(goal)
+               << (m_fixedClock ? "" : " by chance: the clock is not fixed");
+    }
     return testing::AssertionSuccess();
 }
 
-testing::AssertionResult PlayScreenTest::PlayGamesUntil(Outcome goal, int maxGames)
-{
-    MovePlanner planner(goal);
-    std::string ends;
-    for (int game = 0; game < maxGames; ++game) {
-        if (game > 0) {
-            // The computer's choices within one second repeat: go on in another.
-            while (std::time(nullptr) <= m_lastGameEnded) {
-                std::this_thread::sleep_for(kPollInterval);
-            }
-            if (testing::AssertionResult fresh = StartNewGame(); !fresh) {
-                return fresh << " (starting game " << game + 1 << ")";
-            }
-        }
-        if (testing::AssertionResult played = PlayGame(planner); !played) {
-            return played;
-        }
-        if (m_board.Result() == goal) {
-            return testing::AssertionSuccess();
-        }
-        ends += std::string(game > 0 ? ", " : "") + OutcomeName(m_board.Result()) + " " +
-                m_board.Text();
-    }
-    return testing::AssertionFailure()
-           << "no game of " << maxGames << " ended in " << OutcomeName(goal) << " (best chance "
-           << planner.ChanceFrom(Board()) << " a game); they ended in " << ends;
-}
-
-testing::AssertionResult PlayScreenTest::StartNewGame()
+testing::AssertionResult GamePlayer::StartNewGame()
 {
     Input().PressKey(XK_Escape);
-    if (m_pictures.menu) {
-        if (testing::AssertionResult menu = WaitForPicture(AwaitWindow(), *m_pictures.menu);
-            !menu) {
-            return menu << " after Escape on the board";
-        }
+    if (testing::AssertionResult menu = AwaitScreenNamed("menu.bmp"); !menu) {
+        return menu << " after Escape on the board";
     }
     Input().PressKey(XK_space);
     if (testing::AssertionResult board = AwaitTheBoardScreen(); !board) {
@@ -357,23 +347,21 @@ testing::AssertionResult PlayScreenTest::StartNewGame()
     return AwaitEmptyBoard() << " (a new game after Escape and Space)";
 }
 
-testing::AssertionResult PlayScreenTest::PrintedEveryClickInOrder()
+testing::AssertionResult GamePlayer::PrintedEveryClickInOrder()
 {
-    std::vector<std::string> printed;
-    WaitUntil(
+    return Eventually(
         [&] {
-            printed = ClickLinesIn(Game().Stdout());
-            return printed.size() >= m_clickLines.size();
+            const std::vector<std::string> printed = ClickLinesIn(Game().Stdout());
+            return printed == m_clickLines
+                       ? testing::AssertionSuccess()
+                       : testing::AssertionFailure()
+                             << "standard output's click lines:" << Joined(printed)
+                             << "\nwanted:" << Joined(m_clickLines);
         },
-        kScreenTimeout);
-    if (printed == m_clickLines) {
-        return testing::AssertionSuccess();
-    }
-    return testing::AssertionFailure() << "standard output's click lines:" << Joined(printed)
-                                       << "\nwanted:" << Joined(m_clickLines);
+        ScreenTimeout());
 }
 
-void PlayScreenTest::EscapeToTheEnd()
+void GamePlayer::EscapeToTheEnd()
 {
     for (int i = 0; i < 3; ++i) {
         Input().PressKey(XK_Escape);
