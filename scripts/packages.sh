@@ -8,12 +8,14 @@ PLAY_PACKAGES=(g++ make cmake pkg-config libsdl1.2-dev)
 # unpacking and building SDL's Debian source package takes.
 WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64 dpkg-dev xz-utils)
 
-# To build and run every test: the above, GoogleTest and Google Benchmark, an X server
-# with the XTEST extension for the real-window tests, clang's fuzzer runtime, valgrind,
-# the tools the installation tests check the package with (dpkg-deb, lintian,
-# appstreamcli, desktop-file-validate, man), the format and lint gates, and the Windows
-# zip with Wine to run the real-window tests against its program.
+# To build and run every test: the above, sdl12-compat (the second SDL 1.2 the suite
+# runs on), GoogleTest and Google Benchmark, an X server with the XTEST extension for the
+# real-window tests, clang's fuzzer runtime, valgrind, the tools the installation tests
+# check the package with (dpkg-deb, lintian, appstreamcli, desktop-file-validate, man),
+# the format and lint gates, and the Windows zip with Wine to run the real-window tests
+# against its program.
 TEST_PACKAGES=("${PLAY_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" wine64
+  libsdl1.2-compat
   libgtest-dev libbenchmark-dev
   xvfb xauth libx11-dev libxtst-dev
   clang libclang-rt-14-dev
