@@ -4,11 +4,13 @@
 # To build and play: the compiler, CMake and SDL 1.2.
 PLAY_PACKAGES=(g++ make cmake pkg-config libsdl1.2-dev)
 
-# To build and run every test: the above, GoogleTest and Google Benchmark, an X server
-# with the XTEST extension for the real-window tests, clang's fuzzer runtime, valgrind,
-# the tools the installation tests check the package with (dpkg-deb, lintian,
-# appstreamcli, desktop-file-validate, man), and the format and lint gates.
+# To build and run every test: the above, sdl12-compat (the second SDL 1.2 the suite
+# runs on), GoogleTest and Google Benchmark, an X server with the XTEST extension for the
+# real-window tests, clang's fuzzer runtime, valgrind, the tools the installation tests
+# check the package with (dpkg-deb, lintian, appstreamcli, desktop-file-validate, man),
+# and the format and lint gates.
 TEST_PACKAGES=("${PLAY_PACKAGES[@]}"
+  libsdl1.2-compat
   libgtest-dev libbenchmark-dev
   xvfb xauth libx11-dev libxtst-dev
   clang libclang-rt-14-dev

@@ -5,7 +5,10 @@
 
 SDL_Surface* LoadBitmap(const char* file)
 {
-    SDL_Surface* picture = SDL_LoadBMP_RW(SDL_RWFromFile(file, "rb"), 1);
+    // A file that cannot be opened goes no further: the loader, given no stream, would
+    // put its own complaint about that in place of the reason (sdl12-compat does).
+    SDL_RWops* stream = SDL_RWFromFile(file, "rb");
+    SDL_Surface* picture = stream != nullptr ? SDL_LoadBMP_RW(stream, 1) : nullptr;
     if (picture == nullptr) {
         fprintf(stderr, "Couldn't load %s: %s\n", file, SDL_GetError());
     }

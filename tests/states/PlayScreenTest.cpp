@@ -157,9 +157,17 @@ TEST_F(PlayScreen, JoystickButtonEightLeavesTheBoardAndCloseQuits)
 
     PushKeyDown(SDLK_SPACE);
     RunFrame(engine);
+    ASSERT_EQ(engine.Top(), CPlayState::Instance());
+    // The board warps the mouse on entry, which some SDLs (sdl12-compat) queue as a motion
+    // event; the board reads it, one event a frame, before the close that follows.
+    for (int frame = 0; frame < 4 && PendingEvents() > 0; ++frame) {
+        RunFrame(engine);
+    }
+    ASSERT_EQ(PendingEvents(), 0);
+    ASSERT_TRUE(engine.Running());
     PushQuit();
     RunFrame(engine);
-    EXPECT_FALSE(engine.Running());
+    EXPECT_FALSE(engine.Running()) << "the close is read and acted on in one frame";
 }
 
 TEST_F(PlayScreen, TheControlsPageComesAndGoesWithoutTouchingTheGame)

@@ -111,34 +111,16 @@ uint32_t Channel(unsigned long pixel, unsigned long mask)
     return mask == 0 ? 0 : static_cast<uint32_t>((pixel & mask) >> __builtin_ctzl(mask)) & 0xFF;
 }
 
-}  // namespace
-
-GameWindow GameWindow::Await(XConnection& connection, pid_t pid, std::chrono::milliseconds timeout)
+std::optional<WindowGeometry> Measure(XConnection& connection, Window window)
 {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    for (;;) {
-        const std::vector<Candidate> candidates = Survey(connection);
-        if (const std::optional<Window> found = Choose(candidates, pid)) {
-            return GameWindow(connection, *found);
-        }
-        if (std::chrono::steady_clock::now() >= deadline) {
-            throw std::runtime_error("no mapped window of process " + std::to_string(pid) +
-                                     " appeared; top-level windows:" + Describe(candidates));
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-}
-
-std::optional<WindowGeometry> GameWindow::Geometry() const
-{
-    Display* display = m_connection->Get();
+    Display* display = connection.Get();
     XWindowAttributes attributes;
     Window child = 0;
     WindowGeometry geometry;
-    const bool measured = XGetWindowAttributes(display, m_window, &attributes) != 0 &&
-                          XTranslateCoordinates(display, m_window, m_connection->Root(), 0, 0,
+    const bool measured = XGetWindowAttributes(display, window, &attributes) != 0 &&
+                          XTranslateCoordinates(display, window, connection.Root(), 0, 0,
                                                 &geometry.x, &geometry.y, &child) != 0;
-    if (!m_connection->SyncWithoutErrors() || !measured) {
+    if (!connection.SyncWithoutErrors() || !measured) {
         return std::nullopt;
     }
     geometry.width = attributes.width;
@@ -146,21 +128,13 @@ std::optional<WindowGeometry> GameWindow::Geometry() const
     return geometry;
 }
 
-std::optional<RgbImage> GameWindow::Capture() const
+std::optional<RgbImage> ReadArea(XConnection& connection, Window window, int x, int y, int width,
+                                 int height)
 {
-    const std::optional<WindowGeometry> geometry = Geometry();
-    if (!geometry) {
-        return std::nullopt;
-    }
-    return CaptureArea(0, 0, geometry->width, geometry->height);
-}
-
-std::optional<RgbImage> GameWindow::CaptureArea(int x, int y, int width, int height) const
-{
-    Display* display = m_connection->Get();
-    XImage* image = XGetImage(display, m_window, x, y, static_cast<unsigned>(width),
+    Display* display = connection.Get();
+    XImage* image = XGetImage(display, window, x, y, static_cast<unsigned>(width),
                               static_cast<unsigned>(height), AllPlanes, ZPixmap);
-    if (!m_connection->SyncWithoutErrors() || image == nullptr) {
+    if (!connection.SyncWithoutErrors() || image == nullptr) {
         if (image != nullptr) {
             XDestroyImage(image);
         }
@@ -176,6 +150,61 @@ std::optional<RgbImage> GameWindow::CaptureArea(int x, int y, int width, int hei
         }
     }
     XDestroyImage(image);
+    return picture;
+}
+
+}  // namespace
+
+GameWindow GameWindow::Await(XConnection& connection, pid_t pid, std::chrono::milliseconds timeout)
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        const std::vector<Candidate> candidates = Survey(connection);
+        if (const std::optional<Window> found = Choose(candidates, pid)) {
+            return GameWindow(connection, pid, *found);
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            throw std::runtime_error("no mapped window of process " + std::to_string(pid) +
+                                     " appeared; top-level windows:" + Describe(candidates));
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+}
+
+bool GameWindow::FollowReplacement() const
+{
+    const std::optional<Window> found = Choose(Survey(*m_connection), m_pid);
+    if (!found || *found == m_window) {
+        return false;
+    }
+    m_window = *found;
+    return true;
+}
+
+std::optional<WindowGeometry> GameWindow::Geometry() const
+{
+    std::optional<WindowGeometry> geometry = Measure(*m_connection, m_window);
+    if (!geometry && FollowReplacement()) {
+        geometry = Measure(*m_connection, m_window);
+    }
+    return geometry;
+}
+
+std::optional<RgbImage> GameWindow::Capture() const
+{
+    const std::optional<WindowGeometry> geometry = Geometry();
+    if (!geometry) {
+        return std::nullopt;
+    }
+    return CaptureArea(0, 0, geometry->width, geometry->height);
+}
+
+std::optional<RgbImage> GameWindow::CaptureArea(int x, int y, int width, int height) const
+{
+    std::optional<RgbImage> picture = ReadArea(*m_connection, m_window, x, y, width, height);
+    if (!picture && FollowReplacement()) {
+        picture = ReadArea(*m_connection, m_window, x, y, width, height);
+    }
     return picture;
 }
 

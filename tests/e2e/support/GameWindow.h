@@ -12,6 +12,10 @@
 // The game's top-level window on the test's X server, as any other X client sees it:
 // found, measured and read back, never changed. Does not own the window (the game does)
 // and holds the connection by reference, which must outlive it.
+//
+// sdl12-compat maps a first window and soon replaces it with another (SDL 2 recreates it
+// for its renderer); a read that finds the window gone therefore looks once more for the
+// process's mapped window and follows it.
 namespace e2e {
 
 struct WindowGeometry {
@@ -29,6 +33,7 @@ public:
     // top-level windows there are, if none appears within the timeout.
     static GameWindow Await(XConnection& connection, pid_t pid, std::chrono::milliseconds timeout);
 
+    // The window last found; a read may move on to the window that replaced it.
     Window Id() const { return m_window; }
 
     // Where the window lies and how large it is, now; nothing if it has gone.
@@ -43,12 +48,17 @@ public:
     std::optional<uint32_t> PixelAt(int x, int y) const;
 
 private:
-    GameWindow(XConnection& connection, Window window) : m_connection(&connection), m_window(window)
+    GameWindow(XConnection& connection, pid_t pid, Window window)
+        : m_connection(&connection), m_pid(pid), m_window(window)
     {
     }
 
+    // After a failed read: true if the process now has another mapped window, then taken.
+    bool FollowReplacement() const;
+
     XConnection* m_connection;
-    Window m_window;
+    pid_t m_pid;
+    mutable Window m_window;
 };
 
 }  // namespace e2e

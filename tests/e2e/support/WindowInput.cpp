@@ -10,7 +10,7 @@
 namespace e2e {
 
 WindowInput::WindowInput(XConnection& connection, const GameWindow& window)
-    : m_connection(&connection), m_window(window)
+    : m_connection(&connection), m_window(&window)
 {
     int eventBase = 0;
     int errorBase = 0;
@@ -24,13 +24,19 @@ WindowInput::WindowInput(XConnection& connection, const GameWindow& window)
 
 void WindowInput::Focus()
 {
-    XSetInputFocus(m_connection->Get(), m_window.Id(), RevertToPointerRoot, CurrentTime);
-    m_connection->SyncWithoutErrors();
+    m_window->Geometry();  // follows a replaced window
+    if (m_window->Id() == m_focused) {
+        return;
+    }
+    XSetInputFocus(m_connection->Get(), m_window->Id(), RevertToPointerRoot, CurrentTime);
+    if (m_connection->SyncWithoutErrors()) {
+        m_focused = m_window->Id();
+    }
 }
 
 void WindowInput::MoveTo(int x, int y)
 {
-    const std::optional<WindowGeometry> geometry = m_window.Geometry();
+    const std::optional<WindowGeometry> geometry = m_window->Geometry();
     if (!geometry) {
         throw std::runtime_error("cannot move the pointer: the game's window has gone");
     }
@@ -60,6 +66,7 @@ void WindowInput::PressKey(KeySym key)
                                  std::to_string(key));
     }
     std::this_thread::sleep_until(m_lastKeyRelease + kKeyGap);
+    Focus();
     XTestFakeKeyEvent(m_connection->Get(), code, True, CurrentTime);
     XTestFakeKeyEvent(m_connection->Get(), code, False, CurrentTime);
     m_connection->SyncWithoutErrors();
@@ -68,15 +75,16 @@ void WindowInput::PressKey(KeySym key)
 
 void WindowInput::RequestClose()
 {
+    Focus();
     Display* display = m_connection->Get();
     XEvent message{};
     message.xclient.type = ClientMessage;
-    message.xclient.window = m_window.Id();
+    message.xclient.window = m_window->Id();
     message.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
     message.xclient.format = 32;
     message.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
     message.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display, m_window.Id(), False, NoEventMask, &message);
+    XSendEvent(display, m_window->Id(), False, NoEventMask, &message);
     m_connection->SyncWithoutErrors();
 }
 

@@ -11,7 +11,8 @@
 // Real input for the game's window: pointer and keys go through the XTEST extension, so
 // they reach the game exactly as a user's would, through the X server; the close request
 // is the message a window manager sends. Every call returns once the server has handled it.
-// Holds the connection by reference (it must outlive this) and a copy of the window.
+// Holds the connection and the window by reference; both must outlive this. Input follows
+// the window when the game's library replaces it (see GameWindow).
 //
 // Send input only once the game shows its first frame (or has written something it writes
 // after setting its video mode): a key that arrives while SDL 1.2 is still setting the mode
@@ -43,10 +44,12 @@ public:
     void RequestClose();
 
 private:
+    // Gives the keyboard focus to the game's window, now, if it does not have it.
     void Focus();
 
     XConnection* m_connection;
-    GameWindow m_window;
+    const GameWindow* m_window;
+    Window m_focused = None;
     std::chrono::steady_clock::time_point m_lastKeyRelease;
 };
 

@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: MIT
+#include "board/morvane.h"
+#include "engine/CGameEngine.h"
+#include "engine/FrameLoop.h"
+#include "states/Bitmap.h"
+#include "states/CIntroState.h"
+#include "states/CMenuState.h"
+#include "states/CPlayState.h"
+#include "states/CellSprite.h"
+#include "tests/e2e/support/TemporaryDirectory.h"
+#include "tests/support/BmpFile.h"
+#include "tests/support/ScopedWorkingDirectory.h"
+#include "tests/support/SdlEvents.h"
+#include "tests/support/Surfaces.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// The white frames that the board draws into its cell sprites are that white as each
+// sprite's own format has it: the board and the cursor look exactly as if no sprite had
+// been converted for the screen, whatever the depth of "NULL.bmp".
+namespace {
+
+constexpr int kRadius = 45;  // half of the 90-pixel cell picture
+constexpr int kBoardSide = 6 * kRadius;
+
+// "NULL.bmp" at a depth: dark squares, and at 8 bits a palette without pure white, whose
+// nearest colour to white is FEFEFE.
+std::vector<std::uint8_t> CellPicture(int bitsPerPixel)
+{
+    std::vector<std::uint8_t> bytes = sdltest::MakeBmp(90, 90, bitsPerPixel, [](int x, int y) {
+        return (x / 10 + y / 10) % 2 ? 0x204060 : 0x102030;
+    });
+    if (bitsPerPixel == 8) {
+        constexpr size_t kLastPaletteEntry = 14 + 40 + 255 * 4;
+        std::fill_n(bytes.begin() + kLastPaletteEntry, 3, 0);
+    }
+    return bytes;
+}
+
+// The board with a circle, a cross and empty cells, and the circle cursor over the middle
+// cell, drawn from sprites that stay in the format they were loaded with.
+SDL_Surface* UnconvertedBoard(const SDL_PixelFormat* screenFormat)
+{
+    SDL_Surface* screen = SDL_CreateRGBSurface(SDL_SWSURFACE, 480, 272, screenFormat->BitsPerPixel,
+                                               screenFormat->Rmask, screenFormat->Gmask,
+                                               screenFormat->Bmask, screenFormat->Amask);
+    SDL_Surface* o = LoadCellSprite();
+    SDL_Surface* x = LoadCellSprite();
+    SDL_Surface* empty = LoadCellSprite();
+    DrawCircleSprite(o, kRadius);
+    DrawCrossSprite(x, kRadius);
+    t.drawmap(screen, o, x, empty, kRadius);
+    BlitBitmap(o, screen, 3 * kRadius - o->w / 2, 3 * kRadius - o->h / 2);
+    for (SDL_Surface* sprite : {o, x, empty}) {
+        SDL_FreeSurface(sprite);
+    }
+    return screen;
+}
+
+TEST(CellFrames, BoardAndCursorEqualTheUnconvertedSpritesAndOnly8BitChannelsAreConverted)
+{
+    CGameEngine engine;
+    engine.Init("test", 480, 272, 32, false);
+    engine.PushState(CIntroState::Instance());
+    engine.PushState(CMenuState::Instance());
+    for (int bits : {8, 16, 24, 32}) {
+        SCOPED_TRACE(std::to_string(bits) + "-bit NULL.bmp");
+        e2e::TemporaryDirectory folder;
+        folder.CopyPicturesFrom(std::filesystem::current_path().string(), {"NULL.bmp"});
+        sdltest::WriteFile(folder.PathOf("NULL.bmp"), CellPicture(bits));
+        ScopedWorkingDirectory inside(folder.Path());
+
+        engine.PushState(CPlayState::Instance());
+        t.cells[0][0] = morvane::kHuman;
+        t.cells[2][1] = morvane::kComputer;
+        sdltest::DrainEvents();
+        sdltest::PushMouseMotion(3 * kRadius, 3 * kRadius);
+        RunFrame(engine);
+
+        SDL_Surface* reference = UnconvertedBoard(engine.m_screen->format);
+        int differing = 0;
+        for (int y = 0; y < kBoardSide; ++y) {
+            for (int x = 0; x < kBoardSide; ++x) {
+                const Uint32 shown = sdltest::RgbAt(engine.m_screen, x, y);
+                const Uint32 wanted = sdltest::RgbAt(reference, x, y);
+                if (shown != wanted && differing++ == 0) {
+                    ADD_FAILURE() << "first difference at (" << x << ", " << y << "): " << std::hex
+                                  << shown << " shown, " << wanted << " unconverted";
+                }
+            }
+        }
+        EXPECT_EQ(differing, 0);
+        SDL_FreeSurface(reference);
+
+        SDL_Surface* cell = ToScreenFormatIfLossless(LoadCellSprite());
+        EXPECT_EQ(cell->format->BitsPerPixel == engine.m_screen->format->BitsPerPixel, bits >= 24)
+            << "converted to the screen's format only at 8 bits a channel";
+        SDL_FreeSurface(cell);
+        engine.PopState();
+    }
+    engine.Cleanup();
+}
+
+}  // namespace
