@@ -15,7 +15,9 @@ void CGameEngine::Init([[maybe_unused]] const char* title, int width, int height
         fprintf(stderr, "Couldn't initialize SDL: %s\n", SDL_GetError());
         exit(1);
     }
-    atexit(Terminate);
+    // Registered by the first start only: an engine started again, as the screens fuzzer
+    // does for every game, would otherwise add one more exit handler each time.
+    [[maybe_unused]] static const int terminateRegistered = atexit(Terminate);
 
     const Uint32 flags = fullscreen ? SDL_FULLSCREEN : 0;
     m_screen = SDL_SetVideoMode(width, height, bpp, flags);

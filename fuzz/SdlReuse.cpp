@@ -4,9 +4,10 @@
 // of an input does: SDL stays up from one input to the next (a stop only empties the
 // event queue), setting the mode the screen already has gives that screen cleared, and
 // each picture file is decoded once and, when the game converts it as soon as it loads
-// it, converted once. The game gets the pixels and format SDL would give it: in a copy of
-// its own where it may draw, else in a shared surface whose frees SDL counts. The files
-// do not change while the fuzzer runs.
+// it, converted once. Every load and conversion still gives a new surface, which the game
+// frees for real, so a double free or a use after free of a picture still shows. It holds
+// the pixels and format SDL would give: a copy of its own where the game may draw, else
+// a view of the kept pixels. The files do not change while the fuzzer runs.
 #include <SDL.h>
 #include <dlfcn.h>
 
@@ -22,10 +23,25 @@ Function Real(const char* name)
     return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
 }
 
-SDL_Surface* CopyOf(SDL_Surface* master)
+SDL_Surface* CopyOf(SDL_Surface* kept)
 {
-    return SDL_ConvertSurface(master, master->format, master->flags);
+    return SDL_ConvertSurface(kept, kept->format, kept->flags);
 }
+
+// A new surface over the kept one's pixels, which it leaves in place when freed. For a
+// picture the game only blits and frees; one with a palette is copied, palette and all.
+SDL_Surface* ViewOf(SDL_Surface* kept)
+{
+    const SDL_PixelFormat* format = kept->format;
+    if (format->palette != nullptr)
+        return CopyOf(kept);
+    return SDL_CreateRGBSurfaceFrom(kept->pixels, kept->w, kept->h, format->BitsPerPixel,
+                                    kept->pitch, format->Rmask, format->Gmask, format->Bmask,
+                                    format->Amask);
+}
+
+// Surfaces kept by file name; never freed, so they stay reachable for the leak check.
+using Kept = std::map<std::string, SDL_Surface*>;
 
 std::string g_openedFile;                 // the name of the last file opened
 std::set<std::string> g_convertedAtOnce;  // files the game converts as soon as it loads them
@@ -44,8 +60,7 @@ extern "C" SDL_RWops* SDL_RWFromFile(const char* file, const char* mode)
 extern "C" SDL_Surface* SDL_LoadBMP_RW(SDL_RWops* source, int freeSource)
 {
     static const auto load = Real<SDL_Surface* (*)(SDL_RWops*, int)>("SDL_LoadBMP_RW");
-    // Never destroyed: the surfaces stay reachable until the leak check at exit.
-    static auto& decoded = *new std::map<std::string, SDL_Surface*>;  // by file name
+    static auto& decoded = *new Kept;
     g_lastLoad = nullptr;
     const auto found = decoded.find(g_openedFile);
     if (source == nullptr || found == decoded.end()) {
@@ -56,13 +71,9 @@ extern "C" SDL_Surface* SDL_LoadBMP_RW(SDL_RWops* source, int freeSource)
     }
     if (freeSource)
         SDL_RWclose(source);
-    if (g_convertedAtOnce.count(g_openedFile) != 0) {
-        // Only converted and freed: shared, which SDL counts.
-        ++found->second->refcount;
-        g_lastLoad = found->second;
-    } else {
-        g_lastLoad = CopyOf(found->second);
-    }
+    // Converted and freed at once, untouched: a view does.
+    const bool onlyConverted = g_convertedAtOnce.count(g_openedFile) != 0;
+    g_lastLoad = onlyConverted ? ViewOf(found->second) : CopyOf(found->second);
     g_lastLoadFile = g_openedFile;
     return g_lastLoad;
 }
@@ -70,7 +81,7 @@ extern "C" SDL_Surface* SDL_LoadBMP_RW(SDL_RWops* source, int freeSource)
 extern "C" SDL_Surface* SDL_DisplayFormat(SDL_Surface* surface)
 {
     static const auto convert = Real<SDL_Surface* (*)(SDL_Surface*)>("SDL_DisplayFormat");
-    static auto& converted = *new std::map<std::string, SDL_Surface*>;  // by file name
+    static auto& converted = *new Kept;
     const bool justLoaded = surface != nullptr && surface == g_lastLoad;
     g_lastLoad = nullptr;
     if (!justLoaded)
@@ -80,11 +91,9 @@ extern "C" SDL_Surface* SDL_DisplayFormat(SDL_Surface* surface)
         found = converted.emplace(g_lastLoadFile, convert(surface)).first;
     if (found->second == nullptr)
         return convert(surface);
-    // Shared, not copied: the game only blits a picture it converts at once, and frees
-    // it once, which SDL counts.
+    // The game only blits a picture it converts at once.
     g_convertedAtOnce.insert(g_lastLoadFile);
-    ++found->second->refcount;
-    return found->second;
+    return ViewOf(found->second);
 }
 
 // Setting the mode the screen already has gives that screen again, black, as SDL would
@@ -107,4 +116,16 @@ extern "C" void SDL_Quit()
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
     }
+}
+
+// SDL copies rows with non-temporal MMX and SSE stores when it may, which miss the cache
+// on every frame's whole-screen copy; without them it copies with memcpy, which ASan checks.
+extern "C" SDL_bool SDL_HasMMX()
+{
+    return SDL_FALSE;
+}
+
+extern "C" SDL_bool SDL_HasSSE()
+{
+    return SDL_FALSE;
 }
