@@ -9,11 +9,8 @@ foreach(var WORK_DIR RUNTIME_PACKAGE)
   endif()
 endforeach()
 
-file(GLOB packages ${WORK_DIR}/*.deb)
-list(LENGTH packages count)
-if(NOT count EQUAL 1)
-  message(FATAL_ERROR "expected one .deb in ${WORK_DIR}, found ${count}: ${packages}")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/OnePackage.cmake)
+one_package(${WORK_DIR} packages)
 execute_process(COMMAND dpkg-deb --field ${packages} Depends
   OUTPUT_VARIABLE depends OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
