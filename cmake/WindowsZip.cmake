@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
 # The program for Windows and its zip, noughts-<version>-windows-x86_64.zip, in the build
-# folder: the program, SDL.dll, the pictures, the licences and a README for players,
+# folder: the program, SDL.dll, the pictures and their terms, the licences and a README for players,
 # under one folder of the same name. NOUGHTS_WINDOWS_SDL_DIR is where the cross-built
 # SDL was installed, with its licence (scripts/build-windows.sh makes both).
 set(NOUGHTS_WINDOWS_SDL_DIR "" CACHE PATH "Install folder of SDL 1.2 cross-built for Windows")
@@ -22,6 +22,7 @@ set(zip_texts)
 foreach(text IN ITEMS
     "${PROJECT_SOURCE_DIR}/LICENSE|LICENSE.txt"
     "${NOUGHTS_WINDOWS_SDL_DIR}/SDL-LICENSE.txt|SDL-LICENSE.txt"
+    "${PROJECT_SOURCE_DIR}/assets/README|PICTURES.txt"
     "${PROJECT_SOURCE_DIR}/packaging/windows/README.txt|README.txt")
   string(REPLACE "|" ";" pair "${text}")
   list(GET pair 0 from)
@@ -35,7 +36,7 @@ foreach(file IN LISTS NOUGHTS_PICTURES ITEMS "${NOUGHTS_WINDOWS_SDL_DIR}/bin/SDL
   get_filename_component(name ${file} NAME)
   list(APPEND zip_members ${name})
 endforeach()
-list(APPEND zip_members noughts.exe LICENSE.txt SDL-LICENSE.txt README.txt)
+list(APPEND zip_members noughts.exe LICENSE.txt SDL-LICENSE.txt PICTURES.txt README.txt)
 list(TRANSFORM zip_members PREPEND ${NOUGHTS_ZIP_NAME}/)
 
 add_custom_command(OUTPUT ${zip_file}
