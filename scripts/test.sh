@@ -95,7 +95,9 @@ if [ ${#failed[@]} -gt 0 ]; then
 fi
 
 echo "=== build: the Windows program under Wine ==="
-ctest --test-dir "$root/build" --output-on-failure -L wine
+# A click sent under Wine is lost before the board has taken the pointer
+# now and then: a test that fails there gets one more try, and ctest says so.
+ctest --test-dir "$root/build" --output-on-failure -L wine --repeat until-pass:2
 # Wine cannot do all that Linux does; gtest prints each reason on the line after "Skipped".
 awk '/^\[ RUN      \] / { test = $4 }
      /: Skipped$/ { getline reason; print "skipped under Wine: " test ": " reason }' \
