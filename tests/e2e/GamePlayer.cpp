@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "tests/e2e/GamePlayer.h"
 
+#include "board/BoardColours.h"
 #include "engine/Window.h"
 #include "states/CellSize.h"
 #include "tests/e2e/BoardOnScreen.h"
 #include "tests/e2e/MovePlanner.h"
-#include "tests/e2e/support/BoardColours.h"
-#include "tests/e2e/support/BuildPaths.h"
-#include "tests/e2e/support/OutputWaits.h"
 #include "tests/e2e/support/ReferencePicture.h"
 #include "tests/e2e/support/ScreenWaits.h"
 #include "tests/e2e/support/WaitUntil.h"
@@ -18,6 +16,7 @@
 #include <chrono>
 #include <sstream>
 #include <thread>
+#include <vector>
 
 namespace e2e {
 namespace {
@@ -29,6 +28,9 @@ constexpr int kProbeY = 10;
 // without its picture.
 constexpr int kEndAreaWidth = 120;
 constexpr int kEndAreaHeight = 90;
+// The board screen's colours as read back from the window.
+constexpr uint32_t kBoardGrey = kBoardArea.r << 16 | kBoardArea.g << 8 | kBoardArea.b;
+constexpr uint32_t kBoardBlack = 0x000000;  // the cleared screen, the circle's inside
 
 // What the board screen shows at (x, y) with every cell empty, away from the grid lines
 // and the cell frames: the last cell sprite drawn over the point, else the grey area
@@ -52,22 +54,6 @@ uint32_t EmptyBoardPixel(const RgbImage& cell, int x, int y)
     return x < 9 * r && y < 6 * r ? kBoardGrey : kBoardBlack;
 }
 
-// The part of width x height at (x, y) of image; pixels outside it come out black.
-RgbImage CropOf(const RgbImage& image, int x, int y, int width, int height)
-{
-    RgbImage part(width, height);
-    for (int row = 0; row < height; ++row) {
-        for (int column = 0; column < width; ++column) {
-            const int sx = x + column;
-            const int sy = y + row;
-            if (sx >= 0 && sy >= 0 && sx < image.width && sy < image.height) {
-                part.At(column, row) = image.At(sx, sy);
-            }
-        }
-    }
-    return part;
-}
-
 const char* OutcomeFile(Outcome outcome)
 {
     return outcome == Outcome::HumanWins ? "win1.bmp"
@@ -85,15 +71,6 @@ std::vector<std::string> ClickLinesIn(const std::string& output)
         }
     }
     return lines;
-}
-
-std::string Joined(const std::vector<std::string>& lines)
-{
-    std::string text;
-    for (const std::string& line : lines) {
-        text += "\n  " + line;
-    }
-    return lines.empty() ? " (none)" : text;
 }
 
 }  // namespace
@@ -122,7 +99,7 @@ testing::AssertionResult GamePlayer::AwaitScreenNamed(const std::string& file)
         return WaitForPicture(AwaitWindow(), *picture, ScreenTimeout()) << " (" << file << ")";
     }
     // Without its picture the screen draws nothing new; it says so once it starts.
-    return WaitForStderrText(Game(), file, ScreenTimeout());
+    return AwaitStderrText(file);
 }
 
 testing::AssertionResult GamePlayer::OpenTheBoard()
@@ -140,14 +117,20 @@ testing::AssertionResult GamePlayer::OpenTheBoard()
         }
     }
     Input().PressKey(XK_space);
+    return FromTheMenu(" after Space on the intro");
+}
+
+testing::AssertionResult GamePlayer::FromTheMenu(const char* how)
+{
     if (testing::AssertionResult menu = AwaitScreenNamed("menu.bmp"); !menu) {
-        return menu << " after Space on the intro";
+        return menu << how;
     }
     Input().PressKey(XK_space);
     if (testing::AssertionResult board = AwaitTheBoardScreen(); !board) {
         return board;
     }
-    return BoardIsReadable() ? AwaitEmptyBoard() : testing::AssertionSuccess();
+    return BoardIsReadable() ? AwaitEmptyBoard() << " (a new game from the menu)"
+                             : testing::AssertionSuccess();
 }
 
 testing::AssertionResult GamePlayer::AwaitTheBoardScreen()
@@ -213,16 +196,13 @@ testing::AssertionResult GamePlayer::AwaitScreen(
 
 testing::AssertionResult GamePlayer::ShowsEndAtPark(const RgbImage& screen, Outcome outcome) const
 {
-    const std::optional<RgbImage>& picture = m_pictures.Of(OutcomeFile(outcome));
-    if (picture) {
-        const RgbImage area = CropOf(screen, kParkX - picture->width / 2,
-                                     kParkY - picture->height / 2, picture->width, picture->height);
-        return ShowsPictureAtTopLeft(area, *picture)
+    if (const std::optional<RgbImage>& picture = m_pictures.Of(OutcomeFile(outcome))) {
+        return ShowsPictureAt(screen, *picture, kParkX - picture->width / 2,
+                              kParkY - picture->height / 2)
                << " (the picture of " << OutcomeName(outcome) << " at the mouse)";
     }
-    const RgbImage area = CropOf(screen, kParkX - kEndAreaWidth / 2, kParkY - kEndAreaHeight / 2,
-                                 kEndAreaWidth, kEndAreaHeight);
-    return ShowsPictureAtTopLeft(area, RgbImage(kEndAreaWidth, kEndAreaHeight, kBoardGrey))
+    return ShowsPictureAt(screen, RgbImage(kEndAreaWidth, kEndAreaHeight, kBoardGrey),
+                          kParkX - kEndAreaWidth / 2, kParkY - kEndAreaHeight / 2)
            << " (nothing but the grey area at the mouse after " << OutcomeName(outcome)
            << ", which has no picture)";
 }
@@ -309,10 +289,9 @@ GameLaunch GamePlayer::WithClockFor(Outcome goal, GameLaunch launch)
     }
     m_fixedClock = ClockForSureGame(goal);
     // A sanitized game wants its runtime first among the loaded libraries.
-    const std::string asan = launch.environment.Get("ASAN_OPTIONS").value_or("");
-    launch.environment.Set("LD_PRELOAD", FixedClockLibraryPath())
+    launch.environment.Set("LD_PRELOAD", NOUGHTS_E2E_FIXED_CLOCK)
         .Set("NOUGHTS_FIXED_CLOCK", std::to_string(*m_fixedClock))
-        .Set("ASAN_OPTIONS", asan + (asan.empty() ? "" : ":") + "verify_asan_link_order=0");
+        .Append("ASAN_OPTIONS", "verify_asan_link_order=0");
     return launch;
 }
 
@@ -365,14 +344,7 @@ testing::AssertionResult GamePlayer::PlayOneGame(Outcome goal,
 testing::AssertionResult GamePlayer::StartNewGame()
 {
     Input().PressKey(XK_Escape);
-    if (testing::AssertionResult menu = AwaitScreenNamed("menu.bmp"); !menu) {
-        return menu << " after Escape on the board";
-    }
-    Input().PressKey(XK_space);
-    if (testing::AssertionResult board = AwaitTheBoardScreen(); !board) {
-        return board;
-    }
-    return AwaitEmptyBoard() << " (a new game after Escape and Space)";
+    return FromTheMenu(" after Escape on the board");
 }
 
 testing::AssertionResult GamePlayer::PrintedEveryClickInOrder()
@@ -383,8 +355,8 @@ testing::AssertionResult GamePlayer::PrintedEveryClickInOrder()
             return printed == m_clickLines
                        ? testing::AssertionSuccess()
                        : testing::AssertionFailure()
-                             << "standard output's click lines:" << Joined(printed)
-                             << "\nwanted:" << Joined(m_clickLines);
+                             << "standard output's click lines: " << testing::PrintToString(printed)
+                             << "\nwanted: " << testing::PrintToString(m_clickLines);
         },
         ScreenTimeout());
 }

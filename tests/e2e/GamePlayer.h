@@ -92,6 +92,9 @@ public:
     testing::AssertionResult AwaitScreenNamed(const std::string& file);
 
 private:
+    // On the menu: Space, then the board (empty, if it can be read). how says how the
+    // menu was reached, for the failure message.
+    testing::AssertionResult FromTheMenu(const char* how);
     testing::AssertionResult PlayOneGame(Outcome goal, const std::function<void(int)>& afterMove);
 
     ExpectedPictures m_pictures;

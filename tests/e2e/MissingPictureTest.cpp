@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "engine/Window.h"
 #include "tests/e2e/support/BuildPaths.h"
-#include "tests/e2e/support/OutputWaits.h"
 #include "tests/e2e/support/RealWindowTest.h"
 #include "tests/e2e/support/ReferencePicture.h"
 #include "tests/e2e/support/ScreenWaits.h"
@@ -34,7 +33,7 @@ TEST_F(MissingPictureTest, WithoutTheIntroPictureItNamesTheFileAndStillNavigates
     GameWindow& window = AwaitWindow();
     // Said once the video mode is set, so input from here on reaches the game; the reason
     // is the file's, whichever SDL 1.2 runs the game.
-    ASSERT_TRUE(WaitForStderrText(Game(), "Couldn't load intro.bmp: Couldn't open intro.bmp\n"));
+    ASSERT_TRUE(AwaitStderrText("Couldn't load intro.bmp: Couldn't open intro.bmp\n"));
     // Nothing is drawn in the intro's place: the cleared screen stays black.
     ASSERT_TRUE(WaitForPicture(window, RgbImage(kWindowWidth, kWindowHeight)));
 

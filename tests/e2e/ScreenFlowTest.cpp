@@ -19,7 +19,7 @@ protected:
 
 TEST_F(ScreenFlowTest, SpaceShowsTheMenuAndEscapeTheIntroAgain)
 {
-    ASSERT_FALSE(ShowsPictureAtTopLeft(m_intro, m_menu)) << "the screens cannot be told apart";
+    ASSERT_FALSE(ShowsPictureAt(m_intro, m_menu)) << "the screens cannot be told apart";
     Start(BuiltGame());
     GameWindow& window = AwaitWindow();
     ASSERT_TRUE(WaitForPicture(window, m_intro)) << "at start";

@@ -36,18 +36,6 @@ inline std::string BuiltGameLauncher()
     return EnvironmentOr("NOUGHTS_E2E_LAUNCHER", "");
 }
 
-// LeakSanitizer's list of the leaks of Xlib that a sanitized game must not be blamed for.
-inline std::string LeakSuppressionsPath()
-{
-    return NOUGHTS_E2E_LEAK_SUPPRESSIONS;
-}
-
-// The preloaded clock: time() answers the second in NOUGHTS_FIXED_CLOCK.
-inline std::string FixedClockLibraryPath()
-{
-    return NOUGHTS_E2E_FIXED_CLOCK;
-}
-
 inline std::string PicturePath(const std::string& name)
 {
     return PicturesDir() + "/" + name;

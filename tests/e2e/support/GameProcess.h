@@ -1,27 +1,46 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "tests/e2e/support/ChildProcess.h"
 #include "tests/e2e/support/Environment.h"
 #include "tests/e2e/support/TemporaryDirectory.h"
 
+#include <sys/types.h>
+
 #include <chrono>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
-// One run of the game (or of anything that starts it, such as an installed launcher),
-// with its standard output and error captured to files that the test reads back.
-// The process is killed when the object goes.
+// One run of a program started with fork and exec: the game, anything that starts it (an
+// installed launcher, a shell, valgrind), or the X server it shows on. Its standard output
+// and error go to files that the test reads back. The object owns the process: it is
+// killed (SIGKILL) and reaped when the object goes, and the kernel kills it too if the test
+// process dies first, so no test leaves servers or games behind.
 namespace e2e {
 
-// Everything about how the game is started; each part may be changed by the test.
+// How a process ended: a normal exit with its status code, or a signal. gtest prints it.
+struct ExitStatus {
+    bool bySignal = false;
+    int value = 0;  // the exit code, or the signal number
+
+    static ExitStatus Exited(int code) { return {false, code}; }
+    bool operator==(const ExitStatus& other) const
+    {
+        return bySignal == other.bySignal && value == other.value;
+    }
+    bool operator!=(const ExitStatus& other) const { return !(*this == other); }
+};
+
+std::ostream& operator<<(std::ostream& out, const ExitStatus& status);
+
+// Everything about how a program is started; each part may be changed by the test.
 struct GameLaunch {
     std::string launcher;                // what starts the program (wine64); empty: itself
-    std::string program;                 // absolute path of the program
+    std::string program;                 // without a slash, looked up on the child's PATH
     std::vector<std::string> arguments;  // argv[1] onwards
-    std::string workingDirectory;        // where it looks for its pictures
-    Environment environment;
+    std::string workingDirectory;        // where the game looks for its pictures; empty: ours
+    Environment environment;             // the child's whole environment
 
     // The built game in the build folder beside its pictures, on the given X display,
     // without sound and without a chosen SDL video driver (so SDL takes X11), with Xlib's
@@ -38,33 +57,33 @@ struct GameLaunch {
 
 class GameProcess {
 public:
-    // Throws std::runtime_error when the program cannot be started.
+    // Throws std::runtime_error naming the program and the reason when the working
+    // directory, the output files or the exec fail.
     explicit GameProcess(const GameLaunch& launch);
+    ~GameProcess();
     GameProcess(const GameProcess&) = delete;
     GameProcess& operator=(const GameProcess&) = delete;
 
-    pid_t Pid() const { return m_child.Pid(); }
-    const GameLaunch& Launch() const { return m_launch; }
+    pid_t Pid() const { return m_pid; }
 
-    // The exit status, or nothing if the game still runs at the end of the timeout.
-    std::optional<ExitStatus> WaitForExit(std::chrono::milliseconds timeout)
-    {
-        return m_child.WaitForExit(timeout);
-    }
-    bool Running() { return m_child.Running(); }
+    // The exit status once the process has ended, or nothing if it still runs at the end
+    // of the timeout. Polls, so it returns soon after the process ends.
+    std::optional<ExitStatus> WaitForExit(std::chrono::milliseconds timeout);
+    // Sends a signal if the process still runs.
+    void Signal(int signal);
 
-    // What the game has written so far: all of it once the game has ended, before that
+    // What the process has written so far: all of it once it has ended, before that
     // whatever it has flushed. Lines end in "\n" whatever the platform's line end.
     std::string Stdout() const { return TextOf("stdout"); }
     std::string Stderr() const { return TextOf("stderr"); }
 
 private:
     std::string TextOf(const std::string& outputName) const;
-    static SpawnRequest RequestFor(const GameLaunch& launch, const TemporaryDirectory& outputDir);
 
-    GameLaunch m_launch;
-    TemporaryDirectory m_outputDir;  // declared before m_child: it must outlive the process
-    ChildProcess m_child;
+    bool m_crlfLines;
+    TemporaryDirectory m_outputDir;
+    pid_t m_pid = -1;
+    std::optional<ExitStatus> m_exit;
 };
 
 }  // namespace e2e

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "tests/e2e/support/RealWindowTest.h"
 
+#include "tests/e2e/support/WaitUntil.h"
+
 #include <stdexcept>
 
 namespace e2e {
@@ -46,6 +48,20 @@ testing::AssertionResult RealWindow::GameEndsWith(ExitStatus expected,
         failure << "the game still runs after " << timeout.count() << " ms, wanted " << expected;
     }
     return failure << "; standard error:\n" << Game().Stderr();
+}
+
+testing::AssertionResult RealWindow::AwaitStderrText(const std::string& text)
+{
+    return Eventually(
+        [&] {
+            const std::string written = Game().Stderr();
+            return written.find(text) != std::string::npos
+                       ? testing::AssertionSuccess()
+                       : testing::AssertionFailure()
+                             << "\"" << text << "\" is not on standard error, which holds:\n"
+                             << written;
+        },
+        ScreenTimeout());
 }
 
 WindowInput& RealWindow::Input()

@@ -13,6 +13,7 @@
 #include <chrono>
 #include <memory>
 #include <optional>
+#include <string>
 
 // The real-window driver: a private X server and at most one game on it, for a test or a
 // tool. It owns the server, its own connection to it, the game process and the handles
@@ -43,13 +44,13 @@ public:
     testing::AssertionResult GameEndsWith(ExitStatus expected,
                                           std::chrono::milliseconds timeout = kExitTimeout);
 
+    // Waits until the game's standard error holds text; the failure shows all it holds.
+    testing::AssertionResult AwaitStderrText(const std::string& text);
+
     // For a game that runs many times slower (under valgrind): the waits for its window
     // and its screens last factor times longer.
     void ExpectSlowGame(int factor) { m_slowdown = factor; }
     std::chrono::milliseconds ScreenTimeout() const { return kScreenTimeout * m_slowdown; }
-
-    const XvfbDisplay& Xvfb() const { return m_display; }
-    XConnection& Connection() { return m_connection; }
 
 private:
     XvfbDisplay m_display;

@@ -12,25 +12,28 @@ std::string RgbText(uint32_t rgb)
     return text;
 }
 
-testing::AssertionResult ShowsPictureAtTopLeft(const RgbImage& screen, const RgbImage& picture)
+testing::AssertionResult ShowsPictureAt(const RgbImage& screen, const RgbImage& picture, int left,
+                                        int top)
 {
-    if (picture.width > screen.width || picture.height > screen.height) {
+    if (left < 0 || top < 0 || left + picture.width > screen.width ||
+        top + picture.height > screen.height) {
         return testing::AssertionFailure()
-               << "the picture (" << picture.width << "x" << picture.height
-               << ") is larger than the screen (" << screen.width << "x" << screen.height << ")";
+               << "the picture (" << picture.width << "x" << picture.height << " at " << left << ","
+               << top << ") reaches outside the screen (" << screen.width << "x" << screen.height
+               << ")";
     }
     constexpr int kListed = 5;
     long differing = 0;
     std::string examples;
     for (int y = 0; y < picture.height; ++y) {
         for (int x = 0; x < picture.width; ++x) {
-            if (screen.At(x, y) == picture.At(x, y)) {
+            const uint32_t seen = screen.At(left + x, top + y);
+            if (seen == picture.At(x, y)) {
                 continue;
             }
             if (differing < kListed) {
-                examples += " (" + std::to_string(x) + "," + std::to_string(y) + ") is " +
-                            RgbText(screen.At(x, y)) + ", wanted " + RgbText(picture.At(x, y)) +
-                            ";";
+                examples += " (" + std::to_string(left + x) + "," + std::to_string(top + y) +
+                            ") is " + RgbText(seen) + ", wanted " + RgbText(picture.At(x, y)) + ";";
             }
             ++differing;
         }

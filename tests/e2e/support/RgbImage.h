@@ -29,9 +29,10 @@ struct RgbImage {
 // "0x12ab34".
 std::string RgbText(uint32_t rgb);
 
-// Success if every pixel of picture equals the pixel of screen at the same place,
-// the picture lying at screen's top-left corner. The picture must fit on the screen.
+// Success if every pixel of picture equals the pixel of screen under it, the picture's
+// top-left corner lying at (left, top) of the screen. The picture must fit on the screen.
 // On failure: how many pixels differ, and the first few of them.
-testing::AssertionResult ShowsPictureAtTopLeft(const RgbImage& screen, const RgbImage& picture);
+testing::AssertionResult ShowsPictureAt(const RgbImage& screen, const RgbImage& picture,
+                                        int left = 0, int top = 0);
 
 }  // namespace e2e

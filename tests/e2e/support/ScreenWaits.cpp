@@ -28,7 +28,7 @@ testing::AssertionResult WaitForPicture(const GameWindow& window, const RgbImage
     return Eventually(
         [&] {
             const std::optional<RgbImage> screen = window.Capture();
-            return screen ? ShowsPictureAtTopLeft(*screen, picture)
+            return screen ? ShowsPictureAt(*screen, picture)
                           : testing::AssertionFailure() << "no window to read";
         },
         timeout);

@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "tests/e2e/support/ChildProcess.h"
-#include "tests/e2e/support/TemporaryDirectory.h"
+#include "tests/e2e/support/GameProcess.h"
 
-#include <memory>
+#include <optional>
 #include <string>
 
-// A private X server (Xvfb, one 800x600 screen at 24 bits, no TCP, no reset
-// when the last client leaves) on a display number
-// the server picks itself, so tests running side by side never share one. Ready to
-// accept connections when the constructor returns; stopped when the object goes.
+// A private X server (Xvfb, one 800x600 screen at 24 bits, no TCP, no reset when the last
+// client leaves) on a display number the server picks itself, so tests running side by
+// side never share one. Ready to accept connections when the constructor returns; stopped
+// when the object goes.
 namespace e2e {
 
 class XvfbDisplay {
@@ -22,14 +21,14 @@ public:
     XvfbDisplay(const XvfbDisplay&) = delete;
     XvfbDisplay& operator=(const XvfbDisplay&) = delete;
 
-    int Number() const { return m_number; }
     // The value for DISPLAY, e.g. ":3".
-    std::string Name() const { return ":" + std::to_string(m_number); }
+    const std::string& Name() const { return m_name; }
 
 private:
-    TemporaryDirectory m_logDir;
-    std::unique_ptr<ChildProcess> m_server;
-    int m_number = -1;
+    bool AcceptsConnections();
+
+    std::optional<GameProcess> m_server;
+    std::string m_name;
 };
 
 }  // namespace e2e
