@@ -39,13 +39,17 @@ Outcome Board::Result() const
     return CellsWith(Mark::Empty).empty() ? Outcome::Draw : Outcome::InProgress;
 }
 
-std::string Board::Text() const
+char Symbol(Mark mark)
+{
+    return mark == Mark::Circle ? 'O' : mark == Mark::Cross ? 'X' : '.';
+}
+
+std::string CellsText(const std::function<char(Cell)>& symbolOf)
 {
     std::string text;
     for (int j = 0; j < 3; ++j) {
         for (int i = 0; i < 3; ++i) {
-            const Mark mark = At({i, j});
-            text += mark == Mark::Circle ? 'O' : mark == Mark::Cross ? 'X' : '.';
+            text += symbolOf({i, j});
         }
         text += j < 2 ? "/" : "";
     }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,11 @@ enum class Outcome { InProgress, HumanWins, ComputerWins, Draw };
 
 const char* OutcomeName(Outcome outcome);
 
+// "O", "X" or ".".
+char Symbol(Mark mark);
+// The rows from the top, one character a cell, as in "OX./.O./..X".
+std::string CellsText(const std::function<char(Cell)>& symbolOf);
+
 class Board {
 public:
     Mark At(Cell cell) const { return m_marks[Index(cell)]; }
@@ -32,8 +38,10 @@ public:
     std::vector<Cell> CellsWith(Mark mark) const;
     // The side with three in a row, else a draw on a full board, else still in progress.
     Outcome Result() const;
-    // The rows from the top, in "O", "X" and ".", as in "OX./.O./..X".
-    std::string Text() const;
+    std::string Text() const
+    {
+        return CellsText([this](Cell cell) { return Symbol(At(cell)); });
+    }
 
     bool operator==(const Board& other) const { return m_marks == other.m_marks; }
     bool operator!=(const Board& other) const { return !(*this == other); }

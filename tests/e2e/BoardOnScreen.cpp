@@ -16,33 +16,13 @@ bool IsWhite(uint32_t rgb)
     return rgb == 0xFFFFFF || rgb == 0xF8F8F8 || rgb == 0xF8FCF8;
 }
 
-bool InInnerDisc(int x, int y)
-{
-    const int dx = x - kCentre;
-    const int dy = y - kCentre;
-    return dx * dx + dy * dy <= kInnerDiscRadius * kInnerDiscRadius;
-}
-
-class CellView {
-public:
-    CellView(const RgbImage& screen, Cell cell) : m_screen(screen), m_cell(cell) {}
-    uint32_t At(int x, int y) const
-    {
-        return m_screen.At(kCellSize * m_cell.i + x, kCellSize * m_cell.j + y);
-    }
-
-private:
-    const RgbImage& m_screen;
-    Cell m_cell;
-};
-
-// Every pixel inside the frame, as (x, y) in the cell.
-template <typename Visit>
-bool AllInside(Visit visit)
+// Every pixel inside the frame passes check, given as (x, y) in the cell.
+template <typename Check>
+bool AllInside(Check check)
 {
     for (int y = 1; y < kCellSize - 1; ++y) {
         for (int x = 1; x < kCellSize - 1; ++x) {
-            if (!visit(x, y)) {
+            if (!check(x, y)) {
                 return false;
             }
         }
@@ -50,51 +30,33 @@ bool AllInside(Visit visit)
     return true;
 }
 
-bool ShowsEmpty(const CellView& cell, const RgbImage& emptyCell)
-{
-    return AllInside([&](int x, int y) { return cell.At(x, y) == emptyCell.At(x, y); });
-}
-
-bool ShowsCircle(const CellView& cell)
-{
-    return AllInside([&](int x, int y) { return !InInnerDisc(x, y) || cell.At(x, y) == 0; });
-}
-
-// The picture where the strokes are not, white on both diagonals away from the corners.
-bool ShowsCross(const CellView& cell, const RgbImage& emptyCell)
-{
-    const bool onlyWhiteAdded = AllInside([&](int x, int y) {
-        return cell.At(x, y) == emptyCell.At(x, y) || IsWhite(cell.At(x, y));
-    });
-    if (!onlyWhiteAdded) {
-        return false;
-    }
-    // Each stroke is a run of points rounded toward the start: allow a row either side.
-    const auto whiteNear = [&](int x, int y) {
-        return IsWhite(cell.At(x, y - 1)) || IsWhite(cell.At(x, y)) || IsWhite(cell.At(x, y + 1));
-    };
-    for (int k = 10; k < kCellSize - 10; ++k) {
-        if (!whiteNear(k, k) || !whiteNear(k, kCellSize - 1 - k)) {
-            return false;
-        }
-    }
-    return true;
-}
-
 std::optional<Mark> ReadCell(const RgbImage& screen, Cell cell, const RgbImage& emptyCell)
 {
-    const CellView view(screen, cell);
+    const auto at = [&](int x, int y) {
+        return screen.At(kCellSize * cell.i + x, kCellSize * cell.j + y);
+    };
     // Empty first: a blank black cell also has a black middle.
-    if (ShowsEmpty(view, emptyCell)) {
+    if (AllInside([&](int x, int y) { return at(x, y) == emptyCell.At(x, y); })) {
         return Mark::Empty;
     }
-    if (ShowsCircle(view)) {
+    if (AllInside([&](int x, int y) {
+            const int dx = x - kCentre;
+            const int dy = y - kCentre;
+            return dx * dx + dy * dy > kInnerDiscRadius * kInnerDiscRadius || at(x, y) == 0;
+        })) {
         return Mark::Circle;
     }
-    if (ShowsCross(view, emptyCell)) {
-        return Mark::Cross;
+    // A cross: the picture where the strokes are not, white on both diagonals away from the
+    // corners. Each stroke is a run of points rounded toward the start: allow a row either side.
+    const auto whiteNear = [&](int x, int y) {
+        return IsWhite(at(x, y - 1)) || IsWhite(at(x, y)) || IsWhite(at(x, y + 1));
+    };
+    bool cross = AllInside(
+        [&](int x, int y) { return at(x, y) == emptyCell.At(x, y) || IsWhite(at(x, y)); });
+    for (int k = 10; cross && k < kCellSize - 10; ++k) {
+        cross = whiteNear(k, k) && whiteNear(k, kCellSize - 1 - k);
     }
-    return std::nullopt;
+    return cross ? std::optional(Mark::Cross) : std::nullopt;
 }
 
 bool Fits(const RgbImage& screen, const RgbImage& emptyCell)
@@ -111,14 +73,12 @@ std::optional<Board> ReadBoard(const RgbImage& screen, const RgbImage& emptyCell
         return std::nullopt;
     }
     Board board;
-    for (int i = 0; i < 3; ++i) {
-        for (int j = 0; j < 3; ++j) {
-            const std::optional<Mark> mark = ReadCell(screen, {i, j}, emptyCell);
-            if (!mark) {
-                return std::nullopt;
-            }
-            board.Set({i, j}, *mark);
+    for (Cell cell : Board().CellsWith(Mark::Empty)) {
+        const std::optional<Mark> mark = ReadCell(screen, cell, emptyCell);
+        if (!mark) {
+            return std::nullopt;
         }
+        board.Set(cell, *mark);
     }
     return board;
 }
@@ -128,15 +88,10 @@ std::string DescribeCells(const RgbImage& screen, const RgbImage& emptyCell)
     if (!Fits(screen, emptyCell)) {
         return "(no board: the capture or the cell picture is too small)";
     }
-    std::string text;
-    for (int j = 0; j < 3; ++j) {
-        for (int i = 0; i < 3; ++i) {
-            const std::optional<Mark> mark = ReadCell(screen, {i, j}, emptyCell);
-            text += !mark ? '?' : *mark == Mark::Circle ? 'O' : *mark == Mark::Cross ? 'X' : '.';
-        }
-        text += j < 2 ? "/" : "";
-    }
-    return text;
+    return CellsText([&](Cell cell) {
+        const std::optional<Mark> mark = ReadCell(screen, cell, emptyCell);
+        return mark ? Symbol(*mark) : '?';
+    });
 }
 
 }  // namespace e2e

@@ -20,26 +20,23 @@ namespace {
 
 // What the child reports through the error pipe when it cannot reach exec.
 struct SpawnFailure {
-    int step;  // index into kSteps
+    const char* step;
     int error;
 };
 
-const char* const kSteps[] = {"change to the working directory", "open the standard output file",
-                              "open the standard error file", "run the program"};
-
 // Only async-signal-safe calls from here on: the child of a fork.
-[[noreturn]] void FailInChild(int pipeFd, int step)
+[[noreturn]] void FailInChild(int pipeFd, const char* step)
 {
     const SpawnFailure failure{step, errno};
     [[maybe_unused]] ssize_t written = write(pipeFd, &failure, sizeof failure);
     _exit(127);
 }
 
-void RedirectInChild(int pipeFd, int targetFd, const char* path, int step)
+void RedirectInChild(int pipeFd, int targetFd, const char* path, int flags)
 {
-    const int fd = open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const int fd = open(path, flags | O_CLOEXEC, 0644);
     if (fd < 0 || dup2(fd, targetFd) < 0) {
-        FailInChild(pipeFd, step);
+        FailInChild(pipeFd, "open the file for a standard stream");
     }
     close(fd);
 }
@@ -112,40 +109,33 @@ GameProcess::GameProcess(const GameLaunch& launch) : m_crlfLines(launch.IsWindow
     std::vector<char*> envp = PointersTo(environment);
     const std::string stdoutPath = m_outputDir.PathOf("stdout");
     const std::string stderrPath = m_outputDir.PathOf("stderr");
-
     int errorPipe[2];
     if (pipe2(errorPipe, O_CLOEXEC) != 0) {
         throw std::runtime_error(std::string("pipe: ") + std::strerror(errno));
     }
     const pid_t parent = getpid();
     m_pid = fork();
-    if (m_pid < 0) {
-        const int error = errno;
-        close(errorPipe[0]);
-        close(errorPipe[1]);
-        throw std::runtime_error(std::string("fork: ") + std::strerror(error));
-    }
     if (m_pid == 0) {
-        close(errorPipe[0]);
         prctl(PR_SET_PDEATHSIG, SIGKILL);
         if (getppid() != parent) {
             _exit(127);  // the test process died before the line above took effect
         }
+        RedirectInChild(errorPipe[1], STDIN_FILENO, "/dev/null", O_RDONLY);
+        RedirectInChild(errorPipe[1], STDOUT_FILENO, stdoutPath.c_str(), O_WRONLY | O_CREAT);
+        RedirectInChild(errorPipe[1], STDERR_FILENO, stderrPath.c_str(), O_WRONLY | O_CREAT);
         if (!launch.workingDirectory.empty() && chdir(launch.workingDirectory.c_str()) != 0) {
-            FailInChild(errorPipe[1], 0);
+            FailInChild(errorPipe[1], "change to the working directory");
         }
-        const int nullInput = open("/dev/null", O_RDONLY);
-        if (nullInput >= 0) {
-            dup2(nullInput, STDIN_FILENO);
-            close(nullInput);
-        }
-        RedirectInChild(errorPipe[1], STDOUT_FILENO, stdoutPath.c_str(), 1);
-        RedirectInChild(errorPipe[1], STDERR_FILENO, stderrPath.c_str(), 2);
         execvpe(argv[0], argv.data(), envp.data());
-        FailInChild(errorPipe[1], 3);
+        FailInChild(errorPipe[1], "run the program");
     }
-
+    const int forkError = errno;
     close(errorPipe[1]);
+    if (m_pid < 0) {
+        close(errorPipe[0]);
+        throw std::runtime_error(std::string("fork: ") + std::strerror(forkError));
+    }
+    // The pipe closes on exec: nothing to read means the program runs.
     SpawnFailure failure{};
     ssize_t got;
     do {
@@ -155,8 +145,8 @@ GameProcess::GameProcess(const GameLaunch& launch) : m_crlfLines(launch.IsWindow
     if (got == static_cast<ssize_t>(sizeof failure)) {
         waitpid(m_pid, nullptr, 0);
         m_pid = -1;
-        throw std::runtime_error("cannot start \"" + command[0] + "\": could not " +
-                                 kSteps[failure.step] + ": " + std::strerror(failure.error));
+        throw std::runtime_error("cannot start \"" + command[0] + "\": could not " + failure.step +
+                                 ": " + std::strerror(failure.error));
     }
 }
 
