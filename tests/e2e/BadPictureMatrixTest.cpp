@@ -75,16 +75,6 @@ Outcome GoalFor(const MatrixRow& row)
     return Outcome::HumanWins;
 }
 
-std::vector<std::string> LinesOf(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 class BadPictureMatrixTest : public PlayScreenTest, public testing::WithParamInterface<MatrixRow> {
 protected:
     // The build's pictures, less the one this row cannot load; a blank black cell when
@@ -122,10 +112,8 @@ protected:
     // ends the game before, so that one of the outcome pictures follows the mouse.
     testing::AssertionResult ClickEveryCellThenSeeAnEnd()
     {
-        for (int i = 0; i < 3; ++i) {
-            for (int j = 0; j < 3; ++j) {
-                ClickAt(CellMiddleX({i, j}), CellMiddleY({i, j}));
-            }
+        for (Cell cell : Board().CellsWith(Mark::Empty)) {
+            ClickAt(CellMiddleX(cell), CellMiddleY(cell));
         }
         if (testing::AssertionResult printed = PrintedEveryClickInOrder(); !printed) {
             return printed;
@@ -149,8 +137,9 @@ protected:
     testing::AssertionResult SaidWhatItCouldNotLoad(const MatrixRow& row)
     {
         const std::string errors = Game().Stderr();
+        std::istringstream lines(errors);
         bool named = false;
-        for (const std::string& line : LinesOf(errors)) {
+        for (std::string line; std::getline(lines, line);) {
             for (const std::string& file : kPictureFiles) {
                 if (line.find(file) == std::string::npos) {
                     continue;

@@ -5,6 +5,7 @@
 #include "tests/e2e/support/TemporaryDirectory.h"
 #include "tests/support/BmpFile.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <random>
@@ -15,27 +16,6 @@ namespace e2e {
 namespace {
 
 constexpr int kHugeSide = 100000;
-
-std::vector<std::uint8_t> GoodBytes(const std::string& file)
-{
-    const std::string content = ReadWholeFile(PicturePath(file));
-    if (content.empty()) {
-        throw std::runtime_error("cannot read the build's picture " + PicturePath(file));
-    }
-    return std::vector<std::uint8_t>(content.begin(), content.end());
-}
-
-std::vector<std::uint8_t> GarbageLike(const std::vector<std::uint8_t>& good)
-{
-    // A fixed generator: the same bytes on every run.
-    std::minstd_rand bytes(20240607u);
-    std::vector<std::uint8_t> garbage(good.size());
-    for (std::uint8_t& byte : garbage) {
-        byte = static_cast<std::uint8_t>(bytes() & 0xFF);
-    }
-    garbage[0] = 0;  // never the "BM" that opens a BMP
-    return garbage;
-}
 
 }  // namespace
 
@@ -56,31 +36,38 @@ void PlacePictures(TemporaryDirectory& folder, const std::string& file, Damage d
 {
     folder.CopyPicturesFrom(PicturesDir(), {file});
     const std::string path = folder.PathOf(file);
+    const std::string good = ReadWholeFile(PicturePath(file));
+    if (good.empty()) {
+        throw std::runtime_error("cannot read the build's picture " + PicturePath(file));
+    }
+    std::vector<std::uint8_t> bytes(good.begin(), good.end());
     switch (damage) {
     case Damage::Missing:
-        break;
+        return;
     case Damage::Empty:
-        sdltest::WriteFile(path, {});
+        bytes.clear();
         break;
-    case Damage::Truncated: {
-        std::vector<std::uint8_t> bytes = GoodBytes(file);
+    case Damage::Truncated:
         bytes.resize(bytes.size() / 2);
-        sdltest::WriteFile(path, bytes);
+        break;
+    case Damage::Garbage: {
+        // A fixed generator: the same bytes on every run.
+        std::minstd_rand random(20240607u);
+        std::generate(bytes.begin(), bytes.end(), [&] { return random() & 0xFF; });
+        bytes[0] = 0;  // never the "BM" that opens a BMP
         break;
     }
-    case Damage::Garbage:
-        sdltest::WriteFile(path, GarbageLike(GoodBytes(file)));
-        break;
     case Damage::Directory:
         std::filesystem::create_directory(path);
-        break;
+        return;
     case Damage::HugeHeader:
-        sdltest::WriteFile(path, sdltest::MakeBmpHeaders(kHugeSide, kHugeSide, 24));
+        bytes = sdltest::MakeBmpHeaders(kHugeSide, kHugeSide, 24);
         break;
     case Damage::Redrawn:
-        sdltest::WriteFile(path, sdltest::MakeBmp(width, height, bitsPerPixel, RedrawnCellColour));
+        bytes = sdltest::MakeBmp(width, height, bitsPerPixel, RedrawnCellColour);
         break;
     }
+    sdltest::WriteFile(path, bytes);
 }
 
 }  // namespace e2e

@@ -69,21 +69,16 @@ std::string Excerpt(const std::string& log)
     return log.size() <= kShown ? log : log.substr(0, kShown) + "\n[... the log goes on]";
 }
 
-// True if every line of the log that holds label goes on with wanted, and one does.
+// True if the log holds label, and wanted follows it wherever it does.
 bool EveryLineSays(const std::string& log, const std::string& label, const std::string& wanted)
 {
-    std::istringstream lines(log);
-    bool seen = false;
-    for (std::string line; std::getline(lines, line);) {
-        const size_t at = line.find(label);
-        if (at != std::string::npos) {
-            seen = true;
-            if (line.compare(at + label.size(), wanted.size(), wanted) != 0) {
-                return false;
-            }
+    const size_t first = log.find(label);
+    for (size_t at = first; at != std::string::npos; at = log.find(label, at + 1)) {
+        if (log.compare(at + label.size(), wanted.size(), wanted) != 0) {
+            return false;
         }
     }
-    return seen;
+    return first != std::string::npos;
 }
 
 // Success if memcheck's log says that it looked at the whole run, saw no error and found
