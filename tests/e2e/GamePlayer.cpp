@@ -141,8 +141,14 @@ testing::AssertionResult GamePlayer::AwaitTheBoardScreen()
         return testing::AssertionFailure() << "the menu and the board cannot be told apart at ("
                                            << kProbeX << "," << kProbeY << ")";
     }
-    return WaitForPixel(AwaitWindow(), kProbeX, kProbeY, expected, ScreenTimeout())
-           << " (waiting for the board)";
+    return AwaitScreen([&](const RgbImage& screen) {
+        return screen.At(kProbeX, kProbeY) == expected
+                   ? testing::AssertionSuccess()
+                   : testing::AssertionFailure()
+                         << "pixel (" << kProbeX << "," << kProbeY << ") is "
+                         << RgbText(screen.At(kProbeX, kProbeY)) << ", wanted " << RgbText(expected)
+                         << " (waiting for the board)";
+    });
 }
 
 testing::AssertionResult GamePlayer::AwaitEmptyBoard()
@@ -167,16 +173,6 @@ testing::AssertionResult GamePlayer::AwaitEmptyBoard()
     return shown;
 }
 
-int GamePlayer::CellMiddleX(Cell cell)
-{
-    return kCellSize * cell.i + kCellSize / 2;
-}
-
-int GamePlayer::CellMiddleY(Cell cell)
-{
-    return kCellSize * cell.j + kCellSize / 2;
-}
-
 void GamePlayer::ClickAt(int x, int y)
 {
     Input().ClickAt(x, y, Button1);
@@ -186,12 +182,7 @@ void GamePlayer::ClickAt(int x, int y)
 testing::AssertionResult GamePlayer::AwaitScreen(
     const std::function<testing::AssertionResult(const RgbImage&)>& check)
 {
-    return Eventually(
-        [&] {
-            const std::optional<RgbImage> screen = AwaitWindow().Capture();
-            return screen ? check(*screen) : testing::AssertionFailure() << "no window to read";
-        },
-        ScreenTimeout());
+    return WaitForScreen(AwaitWindow(), check, ScreenTimeout());
 }
 
 testing::AssertionResult GamePlayer::ShowsEndAtPark(const RgbImage& screen, Outcome outcome) const

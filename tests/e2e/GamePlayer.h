@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "states/CellSize.h"
 #include "tests/e2e/BoardModel.h"
 #include "tests/e2e/support/RealWindowTest.h"
 #include "tests/e2e/support/RgbImage.h"
@@ -70,8 +71,8 @@ public:
 
     // Clicks at (x, y) of the window and notes the click line the game must print.
     void ClickAt(int x, int y);
-    static int CellMiddleX(Cell cell);
-    static int CellMiddleY(Cell cell);
+    static int CellMiddleX(Cell cell) { return kCellSize * cell.i + kCellSize / 2; }
+    static int CellMiddleY(Cell cell) { return kCellSize * cell.j + kCellSize / 2; }
 
     // Waits until the screen passes check; the failure shows the last check's message.
     testing::AssertionResult AwaitScreen(

@@ -128,17 +128,21 @@ std::optional<WindowGeometry> Measure(XConnection& connection, Window window)
     return geometry;
 }
 
-std::optional<RgbImage> ReadArea(XConnection& connection, Window window, int x, int y, int width,
-                                 int height)
+std::optional<RgbImage> ReadPixels(XConnection& connection, Window window)
 {
-    Display* display = connection.Get();
-    XImage* image = XGetImage(display, window, x, y, static_cast<unsigned>(width),
+    const std::optional<WindowGeometry> geometry = Measure(connection, window);
+    if (!geometry) {
+        return std::nullopt;
+    }
+    const int width = geometry->width;
+    const int height = geometry->height;
+    XImage* image = XGetImage(connection.Get(), window, 0, 0, static_cast<unsigned>(width),
                               static_cast<unsigned>(height), AllPlanes, ZPixmap);
     if (!connection.SyncWithoutErrors() || image == nullptr) {
         if (image != nullptr) {
             XDestroyImage(image);
         }
-        return std::nullopt;  // gone, unmapped, or the area reaches outside the window
+        return std::nullopt;  // gone, or unmapped
     }
     RgbImage picture(width, height);
     for (int row = 0; row < height; ++row) {
@@ -183,38 +187,14 @@ bool GameWindow::FollowReplacement() const
 
 std::optional<WindowGeometry> GameWindow::Geometry() const
 {
-    std::optional<WindowGeometry> geometry = Measure(*m_connection, m_window);
-    if (!geometry && FollowReplacement()) {
-        geometry = Measure(*m_connection, m_window);
-    }
-    return geometry;
+    const std::optional<WindowGeometry> geometry = Measure(*m_connection, m_window);
+    return geometry || !FollowReplacement() ? geometry : Measure(*m_connection, m_window);
 }
 
 std::optional<RgbImage> GameWindow::Capture() const
 {
-    const std::optional<WindowGeometry> geometry = Geometry();
-    if (!geometry) {
-        return std::nullopt;
-    }
-    return CaptureArea(0, 0, geometry->width, geometry->height);
-}
-
-std::optional<RgbImage> GameWindow::CaptureArea(int x, int y, int width, int height) const
-{
-    std::optional<RgbImage> picture = ReadArea(*m_connection, m_window, x, y, width, height);
-    if (!picture && FollowReplacement()) {
-        picture = ReadArea(*m_connection, m_window, x, y, width, height);
-    }
-    return picture;
-}
-
-std::optional<uint32_t> GameWindow::PixelAt(int x, int y) const
-{
-    const std::optional<RgbImage> picture = CaptureArea(x, y, 1, 1);
-    if (!picture) {
-        return std::nullopt;
-    }
-    return picture->At(0, 0);
+    const std::optional<RgbImage> picture = ReadPixels(*m_connection, m_window);
+    return picture || !FollowReplacement() ? picture : ReadPixels(*m_connection, m_window);
 }
 
 }  // namespace e2e

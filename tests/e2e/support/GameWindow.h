@@ -42,10 +42,6 @@ public:
     // The window's pixels as shown on the screen (its inner windows included); nothing
     // if the window has gone or is not viewable.
     std::optional<RgbImage> Capture() const;
-    // The part of width x height at (x, y) of the window; nothing also if it reaches
-    // outside the window.
-    std::optional<RgbImage> CaptureArea(int x, int y, int width, int height) const;
-    std::optional<uint32_t> PixelAt(int x, int y) const;
 
 private:
     GameWindow(XConnection& connection, pid_t pid, Window window)

@@ -7,29 +7,14 @@
 
 namespace e2e {
 
-testing::AssertionResult WaitForPixel(const GameWindow& window, int x, int y, uint32_t rgb,
-                                      std::chrono::milliseconds timeout)
-{
-    return Eventually(
-        [&] {
-            const std::optional<uint32_t> seen = window.PixelAt(x, y);
-            return seen == rgb ? testing::AssertionSuccess()
-                               : testing::AssertionFailure()
-                                     << "pixel (" << x << "," << y << ") is "
-                                     << (seen ? RgbText(*seen) : "no window to read") << ", wanted "
-                                     << RgbText(rgb);
-        },
-        timeout);
-}
-
-testing::AssertionResult WaitForPicture(const GameWindow& window, const RgbImage& picture,
-                                        std::chrono::milliseconds timeout)
+testing::AssertionResult WaitForScreen(
+    const GameWindow& window, const std::function<testing::AssertionResult(const RgbImage&)>& check,
+    std::chrono::milliseconds timeout)
 {
     return Eventually(
         [&] {
             const std::optional<RgbImage> screen = window.Capture();
-            return screen ? ShowsPictureAt(*screen, picture)
-                          : testing::AssertionFailure() << "no window to read";
+            return screen ? check(*screen) : testing::AssertionFailure() << "no window to read";
         },
         timeout);
 }
