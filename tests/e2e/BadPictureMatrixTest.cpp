@@ -113,7 +113,7 @@ protected:
     testing::AssertionResult ClickEveryCellThenSeeAnEnd()
     {
         for (Cell cell : Board().CellsWith(Mark::Empty)) {
-            ClickAt(CellMiddleX(cell), CellMiddleY(cell));
+            ClickCell(cell);
         }
         if (testing::AssertionResult printed = PrintedEveryClickInOrder(); !printed) {
             return printed;

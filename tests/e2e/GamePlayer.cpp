@@ -173,9 +173,11 @@ testing::AssertionResult GamePlayer::AwaitEmptyBoard()
     return shown;
 }
 
-void GamePlayer::ClickAt(int x, int y)
+void GamePlayer::ClickCell(Cell cell)
 {
-    Input().ClickAt(x, y, Button1);
+    const int x = kCellSize * cell.i + kCellSize / 2;
+    const int y = kCellSize * cell.j + kCellSize / 2;
+    Input().ClickAt(x, y);
     m_clickLines.push_back("click : " + std::to_string(x) + ", " + std::to_string(y) + ", 1");
 }
 
@@ -218,6 +220,11 @@ testing::AssertionResult GamePlayer::ShowsBoard(const RgbImage& screen, const Bo
     return ShowsEndAtPark(screen, board.Result()) << " on the board " << board.Text();
 }
 
+testing::AssertionResult GamePlayer::AwaitCurrentBoard()
+{
+    return AwaitScreen([&](const RgbImage& screen) { return ShowsBoard(screen, m_board); });
+}
+
 testing::AssertionResult GamePlayer::PlayMove(Cell cell)
 {
     Board afterClick = m_board;
@@ -230,7 +237,7 @@ testing::AssertionResult GamePlayer::PlayMove(Cell cell)
         replayed->Set(ReplayedAnswer(afterClick, *m_fixedClock), Mark::Cross);
     }
 
-    ClickAt(CellMiddleX(cell), CellMiddleY(cell));
+    ClickCell(cell);
     // The motion is also the event after the click that shows a computer's win.
     Input().MoveTo(kParkX, kParkY);
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "states/CellSize.h"
 #include "tests/e2e/BoardModel.h"
 #include "tests/e2e/support/RealWindowTest.h"
 #include "tests/e2e/support/RgbImage.h"
@@ -40,7 +39,6 @@ public:
     static constexpr int kParkY = 200;
 
     void Expect(ExpectedPictures pictures) { m_pictures = std::move(pictures); }
-    const ExpectedPictures& Pictures() const { return m_pictures; }
 
     // launch with the preloaded clock at a second where one planned game surely ends in
     // goal; PlayGame then plays that game.
@@ -69,18 +67,17 @@ public:
     // Escape (the menu), then Space; waits for the empty board.
     testing::AssertionResult StartNewGame();
 
-    // Clicks at (x, y) of the window and notes the click line the game must print.
-    void ClickAt(int x, int y);
-    static int CellMiddleX(Cell cell) { return kCellSize * cell.i + kCellSize / 2; }
-    static int CellMiddleY(Cell cell) { return kCellSize * cell.j + kCellSize / 2; }
+    // Clicks the middle of the cell and notes the click line the game must print.
+    void ClickCell(Cell cell);
 
     // Waits until the screen passes check; the failure shows the last check's message.
     testing::AssertionResult AwaitScreen(
         const std::function<testing::AssertionResult(const RgbImage&)>& check);
     // The outcome picture (or, without one, nothing but the grey area) at the mouse.
     testing::AssertionResult ShowsEndAtPark(const RgbImage& screen, Outcome outcome) const;
-    // The board as read, and the outcome, on screen.
-    testing::AssertionResult ShowsBoard(const RgbImage& screen, const Board& board) const;
+    // Waits until the screen shows CurrentBoard(), with the cursor or the outcome's picture
+    // at the mouse.
+    testing::AssertionResult AwaitCurrentBoard();
 
     // The click lines on standard output, all those noted and in their order.
     testing::AssertionResult PrintedEveryClickInOrder();
@@ -93,6 +90,8 @@ public:
     testing::AssertionResult AwaitScreenNamed(const std::string& file);
 
 private:
+    // The board as read, and the outcome, on screen.
+    testing::AssertionResult ShowsBoard(const RgbImage& screen, const Board& board) const;
     // On the menu: Space, then the board (empty, if it can be read). how says how the
     // menu was reached, for the failure message.
     testing::AssertionResult FromTheMenu(const char* how);

@@ -161,9 +161,8 @@ TEST_F(ValgrindSessionTest, AWholeSessionMakesNoMemoryErrorAndLosesNoBlock)
     Input().PressKey(XK_Escape);
     ASSERT_TRUE(AwaitTheBoardScreen()) << "after Escape on the item screen";
     // The finished game is still there, its picture at the mouse's last place.
-    EXPECT_TRUE(AwaitScreen([&](const RgbImage& screen) {
-        return ShowsBoard(screen, CurrentBoard());
-    })) << "the finished game is not shown again after the item screen";
+    EXPECT_TRUE(AwaitCurrentBoard())
+        << "the finished game is not shown again after the item screen";
 
     Input().PressKey(XK_Escape);
     ASSERT_TRUE(AwaitScreenNamed("menu.bmp")) << "after Escape on the board";

@@ -36,11 +36,9 @@ TEST_P(WholeGameTest, EndsWithItsPictureAtTheMouseThenAFreshBoardAfterTheMenu)
     // Once the game is over a click on a free cell is printed and changes nothing.
     const std::vector<Cell> free = CurrentBoard().CellsWith(Mark::Empty);
     if (!free.empty()) {
-        ClickAt(CellMiddleX(free.front()), CellMiddleY(free.front()));
+        ClickCell(free.front());
         Input().MoveTo(kParkX, kParkY);
-        EXPECT_TRUE(AwaitScreen([&](const RgbImage& screen) {
-            return ShowsBoard(screen, CurrentBoard());
-        })) << "after a click on a free cell of a finished game";
+        EXPECT_TRUE(AwaitCurrentBoard()) << "after a click on a free cell of a finished game";
     }
     EXPECT_TRUE(PrintedEveryClickInOrder());
 

@@ -45,17 +45,12 @@ void WindowInput::MoveTo(int x, int y)
     m_connection->SyncWithoutErrors();
 }
 
-void WindowInput::Click(unsigned button)
-{
-    XTestFakeButtonEvent(m_connection->Get(), button, True, CurrentTime);
-    XTestFakeButtonEvent(m_connection->Get(), button, False, CurrentTime);
-    m_connection->SyncWithoutErrors();
-}
-
-void WindowInput::ClickAt(int x, int y, unsigned button)
+void WindowInput::ClickAt(int x, int y)
 {
     MoveTo(x, y);
-    Click(button);
+    XTestFakeButtonEvent(m_connection->Get(), Button1, True, CurrentTime);
+    XTestFakeButtonEvent(m_connection->Get(), Button1, False, CurrentTime);
+    m_connection->SyncWithoutErrors();
 }
 
 void WindowInput::PressKey(KeySym key)

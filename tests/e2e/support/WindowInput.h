@@ -29,10 +29,8 @@ public:
 
     // Moves the pointer to (x, y) in the window's coordinates.
     void MoveTo(int x, int y);
-    // Presses and releases a pointer button (1 left, 3 right, 4 and 5 the wheel) where
-    // the pointer is.
-    void Click(unsigned button = Button1);
-    void ClickAt(int x, int y, unsigned button = Button1);
+    // Moves the pointer to (x, y), then presses and releases the left button there.
+    void ClickAt(int x, int y);
 
     // Presses and releases the key of a keysym (XK_space, XK_Escape, XK_i...). Keys
     // follow one another at least kKeyGap apart: SDL 1.2 takes a release that is followed
