@@ -19,9 +19,6 @@
 namespace e2e {
 namespace {
 
-const std::vector<std::string> kPictureFiles = {"intro.bmp", "menu.bmp", "item.bmp", "NULL.bmp",
-                                                "win1.bmp",  "win2.bmp", "DRAW.bmp"};
-
 struct MatrixRow {
     std::string file;
     Damage damage;

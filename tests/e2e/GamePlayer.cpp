@@ -78,11 +78,14 @@ std::vector<std::string> ClickLinesIn(const std::string& output)
 ExpectedPictures ExpectedPictures::AllFrom(const std::string& folder)
 {
     ExpectedPictures pictures;
-    for (const char* file :
-         {"intro.bmp", "menu.bmp", "item.bmp", "win1.bmp", "win2.bmp", "DRAW.bmp"}) {
-        pictures.byFile[file] = LoadBmpPicture(folder + "/" + file);
+    for (const std::string& file : kPictureFiles) {
+        RgbImage picture = LoadBmpPicture(folder + "/" + file);
+        if (file == "NULL.bmp") {
+            pictures.emptyCell = std::move(picture);
+        } else {
+            pictures.byFile[file] = std::move(picture);
+        }
     }
-    pictures.emptyCell = LoadBmpPicture(folder + "/NULL.bmp");
     return pictures;
 }
 

@@ -20,10 +20,14 @@
 // caused, in order. Used by the tests and by tools/screenshot.sh.
 namespace e2e {
 
+// The game's seven pictures, which it reads from its working directory.
+inline const std::vector<std::string> kPictureFiles = {
+    "intro.bmp", "menu.bmp", "item.bmp", "NULL.bmp", "win1.bmp", "win2.bmp", "DRAW.bmp"};
+
 // What the screens should show, from the picture files as SDL's loader reads them; no
 // picture where the game cannot have one.
 struct ExpectedPictures {
-    std::map<std::string, std::optional<RgbImage>> byFile;  // "intro.bmp" and the others
+    std::map<std::string, std::optional<RgbImage>> byFile;  // all but "NULL.bmp"
     RgbImage emptyCell;  // "NULL.bmp", or the blank black cell that stands in for it
 
     // All seven pictures of the folder; throws std::runtime_error if one cannot be read.
