@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
+#include <regex>
 #include <stdexcept>
 #include <thread>
 
@@ -80,9 +82,7 @@ GameLaunch GameLaunch::BuiltGameOn(const std::string& displayName)
 
 bool GameLaunch::IsWindowsProgram() const
 {
-    const std::string suffix = ".exe";
-    return program.size() > suffix.size() &&
-           program.compare(program.size() - suffix.size(), suffix.size(), suffix) == 0;
+    return std::filesystem::path(program).extension() == ".exe";
 }
 
 std::string GameLaunch::ArgumentZero() const
@@ -189,14 +189,8 @@ void GameProcess::Signal(int signal)
 
 std::string GameProcess::TextOf(const std::string& outputName) const
 {
-    std::string text = ReadWholeFile(m_outputDir.PathOf(outputName));
-    if (m_crlfLines) {
-        for (size_t end = text.find("\r\n"); end != std::string::npos;
-             end = text.find("\r\n", end)) {
-            text.erase(end, 1);
-        }
-    }
-    return text;
+    const std::string text = ReadWholeFile(m_outputDir.PathOf(outputName));
+    return m_crlfLines ? std::regex_replace(text, std::regex("\r\n"), "\n") : text;
 }
 
 }  // namespace e2e

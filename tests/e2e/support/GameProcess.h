@@ -29,7 +29,6 @@ struct ExitStatus {
     {
         return bySignal == other.bySignal && value == other.value;
     }
-    bool operator!=(const ExitStatus& other) const { return !(*this == other); }
 };
 
 std::ostream& operator<<(std::ostream& out, const ExitStatus& status);

@@ -14,22 +14,6 @@
 namespace e2e {
 namespace {
 
-std::vector<Window> TopLevelWindows(Display* display, Window root)
-{
-    Window rootReturn = 0;
-    Window parent = 0;
-    Window* children = nullptr;
-    unsigned count = 0;
-    std::vector<Window> windows;
-    if (XQueryTree(display, root, &rootReturn, &parent, &children, &count) != 0) {
-        windows.assign(children, children + count);
-    }
-    if (children != nullptr) {
-        XFree(children);
-    }
-    return windows;
-}
-
 // The window's _NET_WM_PID, or nothing if it has none.
 std::optional<long> ProcessOf(Display* display, Window window)
 {
@@ -57,10 +41,22 @@ struct Candidate {
     std::optional<long> pid;
 };
 
+// Every top-level window there is now.
 std::vector<Candidate> Survey(XConnection& connection)
 {
+    Window root = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned count = 0;
+    std::vector<Window> windows;
+    if (XQueryTree(connection.Get(), connection.Root(), &root, &parent, &children, &count) != 0) {
+        windows.assign(children, children + count);
+    }
+    if (children != nullptr) {
+        XFree(children);
+    }
     std::vector<Candidate> candidates;
-    for (Window window : TopLevelWindows(connection.Get(), connection.Root())) {
+    for (Window window : windows) {
         Candidate candidate{window, {}, std::nullopt};
         if (XGetWindowAttributes(connection.Get(), window, &candidate.attributes) == 0) {
             continue;  // gone meanwhile
