@@ -25,6 +25,8 @@ public:
     const std::string& Name() const { return m_name; }
 
 private:
+    // Once the server has reported the number it picked, takes it as the name and opens a
+    // first connection; true if that succeeds.
     bool AcceptsConnections();
 
     std::optional<GameProcess> m_server;
