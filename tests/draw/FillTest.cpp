@@ -16,16 +16,14 @@ class FillAtEveryDepth : public testing::TestWithParam<int> {
 protected:
     void SetUp() override
     {
-        surface = sdltest::MakeSurface(13, 7, GetParam());
         ASSERT_NE(surface, nullptr);
         // Start from a colour neither black nor grey, to see the blackening.
         SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 255, 255, 255));
         grey = SDL_MapRGB(surface->format, 128, 128, 128);
         black = SDL_MapRGB(surface->format, 0, 0, 0);
     }
-    void TearDown() override { SDL_FreeSurface(surface); }
 
-    SDL_Surface* surface = nullptr;
+    const sdltest::Surface surface = sdltest::MakeSurface(13, 7, GetParam());
     Uint32 grey = 0;
     Uint32 black = 0;
 };
@@ -74,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(BytesPerPixel, FillAtEveryDepth, testing::Values(1, 2, 
 
 TEST(PixelRule, ThreeBytePixelsAreStoredLowByteFirst)
 {
-    SDL_Surface* surface = sdltest::MakeSurface(4, 2, 3);
+    const sdltest::Surface surface = sdltest::MakeSurface(4, 2, 3);
     ASSERT_EQ(SDL_MapRGB(surface->format, 0xAA, 0xBB, 0xCC), 0xAABBCCu);
     ClearScr(surface, 0xAA, 0xBB, 0xCC);
     const auto* bytes = static_cast<const Uint8*>(surface->pixels);
@@ -86,14 +84,13 @@ TEST(PixelRule, ThreeBytePixelsAreStoredLowByteFirst)
             EXPECT_EQ(p[2], 0xAA);
         }
     }
-    SDL_FreeSurface(surface);
 }
 
 TEST(PixelRule, TwoBytePixelsCountRowsInWholeElements)
 {
     // A pitch of 9 bytes: row y starts at element (9 * y) / 2, that is bytes 0, 8, 18, 26.
     Uint8 memory[9 * 4] = {};
-    SDL_Surface* surface = SDL_CreateRGBSurfaceFrom(memory, 4, 4, 16, 9, 0xF800, 0x07E0, 0x001F, 0);
+    const sdltest::Surface surface = sdltest::MakeSurface(4, 4, 2, memory, 9);
     ASSERT_NE(surface, nullptr);
     for (int y = 0; y < 4; ++y)
         DrawLine(surface, 0, y, 1, y, 255, 255, 255);  // writes pixel (0, y) alone
@@ -102,16 +99,14 @@ TEST(PixelRule, TwoBytePixelsCountRowsInWholeElements)
             i == 0 || i == 1 || i == 8 || i == 9 || i == 18 || i == 19 || i == 26 || i == 27;
         EXPECT_EQ(memory[i], written ? 0xFF : 0x00) << "byte " << i;
     }
-    SDL_FreeSurface(surface);
 }
 
 TEST(PixelRule, OtherColoursMapThroughTheSurfaceFormat)
 {
     // A 16-bit 565 surface: pure red is 0xF800, whatever the drawing code thinks of it.
-    SDL_Surface* surface = sdltest::MakeSurface(3, 3, 2);
+    const sdltest::Surface surface = sdltest::MakeSurface(3, 3, 2);
     ClearScr(surface, 255, 0, 0);
     EXPECT_EQ(PointsWithValue(surface, 0xF800), Rectangle(0, 0, 3, 3));
-    SDL_FreeSurface(surface);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <SDL.h>
+#include "tests/support/Surfaces.h"
 
 #include <vector>
 
@@ -14,9 +14,6 @@ public:
     static constexpr int kGuardBytes = 64;
 
     GuardedSurface(int w, int h, int bytesPerPixel, int paddingBytes);
-    ~GuardedSurface();
-    GuardedSurface(const GuardedSurface&) = delete;
-    GuardedSurface& operator=(const GuardedSurface&) = delete;
 
     SDL_Surface* get() const { return m_surface; }
 
@@ -26,10 +23,8 @@ public:
     bool PaddingIntact() const;
 
 private:
-    int m_w;
-    int m_h;
-    int m_bytesPerPixel;
+    int m_rowBytes;
     int m_pitch;
     std::vector<Uint8> m_memory;
-    SDL_Surface* m_surface = nullptr;
+    sdltest::Surface m_surface;
 };

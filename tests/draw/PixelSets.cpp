@@ -24,4 +24,12 @@ PointSet Rectangle(int x1, int y1, int x2, int y2)
     return points;
 }
 
+PointSet PointsAlong(Point first, Point step, int count)
+{
+    PointSet points;
+    for (int k = 0; k < count; ++k)
+        points.insert({first.first + k * step.first, first.second + k * step.second});
+    return points;
+}
+
 }  // namespace drawtest

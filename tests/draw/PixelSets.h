@@ -19,4 +19,7 @@ PointSet PointsWithValue(const SDL_Surface* surface, Uint32 value);
 // The points in the rectangle [x1, x2) x [y1, y2), listed by hand-written loops.
 PointSet Rectangle(int x1, int y1, int x2, int y2);
 
+// count points from first on, each step (dx, dy) from the last.
+PointSet PointsAlong(Point first, Point step, int count);
+
 }  // namespace drawtest

@@ -5,29 +5,28 @@
 
 namespace sdltest {
 
-SDL_Surface* MakeSurface(int w, int h, int bytesPerPixel)
+Surface MakeSurface(int w, int h, int bytesPerPixel, void* pixels, int pitch)
 {
-    switch (bytesPerPixel) {
-    case 1: {
+    struct Masks {
+        Uint32 r, g, b;
+    };
+    const Masks m = bytesPerPixel == 1   ? Masks{0, 0, 0}
+                    : bytesPerPixel == 2 ? Masks{0xF800, 0x07E0, 0x001F}
+                                         : Masks{0xFF0000, 0x00FF00, 0x0000FF};
+    const int bits = 8 * bytesPerPixel;
+    Surface surface(pixels == nullptr
+                        ? SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, bits, m.r, m.g, m.b, 0)
+                        : SDL_CreateRGBSurfaceFrom(pixels, w, h, bits, pitch, m.r, m.g, m.b, 0));
+    if (surface != nullptr && bytesPerPixel == 1) {
         // SDL starts an 8-bit surface with an all-black palette, where every colour maps to
-        // index 0: give it a 3-3-2 palette so that distinct colours stay distinct.
-        SDL_Surface* surface = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 8, 0, 0, 0, 0);
-        if (surface != nullptr) {
-            SDL_Color colours[256];
-            for (int i = 0; i < 256; ++i)
-                colours[i] = {Uint8((i >> 5) * 255 / 7), Uint8(((i >> 2) & 7) * 255 / 7),
-                              Uint8((i & 3) * 255 / 3), 0};
-            SDL_SetColors(surface, colours, 0, 256);
-        }
-        return surface;
+        // index 0: a 3-3-2 palette keeps distinct colours distinct.
+        SDL_Color colours[256];
+        for (int i = 0; i < 256; ++i)
+            colours[i] = {Uint8((i >> 5) * 255 / 7), Uint8(((i >> 2) & 7) * 255 / 7),
+                          Uint8((i & 3) * 255 / 3), 0};
+        SDL_SetColors(surface, colours, 0, 256);
     }
-    case 2:
-        return SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 16, 0xF800, 0x07E0, 0x001F, 0);
-    case 3:
-        return SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 24, 0xFF0000, 0x00FF00, 0x0000FF, 0);
-    default:
-        return SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0xFF0000, 0x00FF00, 0x0000FF, 0);
-    }
+    return surface;
 }
 
 Uint32 PixelAt(const SDL_Surface* surface, int x, int y)

@@ -3,14 +3,26 @@
 
 #include <SDL.h>
 
-#include <cstdint>
+#include <memory>
 
 // Surfaces and pixel reads for the drawing and picture tests.
 namespace sdltest {
 
-// A software surface of w x h at bytesPerPixel (1 to 4), with the usual RGB masks.
-// The caller frees it with SDL_FreeSurface.
-SDL_Surface* MakeSurface(int w, int h, int bytesPerPixel);
+struct FreeSurface {
+    void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
+};
+
+// An SDL surface that is freed when it goes, and passes wherever an SDL_Surface* is asked
+// for, so that a test that stops early leaks nothing.
+class Surface : public std::unique_ptr<SDL_Surface, FreeSurface> {
+public:
+    using unique_ptr::unique_ptr;
+    operator SDL_Surface*() const { return get(); }
+};
+
+// A software surface of w x h at bytesPerPixel (1 to 4), with the usual RGB masks; 8-bit
+// surfaces get a 3-3-2 palette. Over the caller's pixels, rows pitch bytes apart, if given.
+Surface MakeSurface(int w, int h, int bytesPerPixel, void* pixels = nullptr, int pitch = 0);
 
 // The raw pixel value at (x, y), read independently of the drawing code: bytes in
 // memory order for 3-byte pixels (low byte first), native integers otherwise.
