@@ -19,22 +19,9 @@ constexpr Uint32 kBlack = 0x000000;
 
 class Drawmap : public testing::Test {
 protected:
-    void SetUp() override
+    static sdltest::Surface Sprite(Uint32 rgb)
     {
-        screen = sdltest::MakeSurface(480, 272, 4);
-        o = Sprite(kRed);
-        x = Sprite(kGreen);
-        empty = Sprite(kBlue);
-    }
-    void TearDown() override
-    {
-        for (SDL_Surface* s : {screen, o, x, empty})
-            SDL_FreeSurface(s);
-    }
-
-    static SDL_Surface* Sprite(Uint32 rgb)
-    {
-        SDL_Surface* s = sdltest::MakeSurface(90, 90, 4);
+        sdltest::Surface s = sdltest::MakeSurface(90, 90, 4);
         SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF));
         return s;
     }
@@ -58,10 +45,10 @@ protected:
         return true;
     }
 
-    SDL_Surface* screen = nullptr;
-    SDL_Surface* o = nullptr;
-    SDL_Surface* x = nullptr;
-    SDL_Surface* empty = nullptr;
+    const sdltest::Surface screen = sdltest::MakeSurface(480, 272, 4);
+    const sdltest::Surface o = Sprite(kRed);
+    const sdltest::Surface x = Sprite(kGreen);
+    const sdltest::Surface empty = Sprite(kBlue);
     morvane board;
 };
 

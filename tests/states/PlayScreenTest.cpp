@@ -1,22 +1,62 @@
 // SPDX-License-Identifier: MIT
-#include "tests/states/PlayScreenFixture.h"
-
+#include "board/morvane.h"
+#include "engine/CGameEngine.h"
+#include "engine/FrameLoop.h"
+#include "engine/Window.h"
+#include "states/CIntroState.h"
 #include "states/CItemState.h"
+#include "states/CMenuState.h"
+#include "states/CPlayState.h"
 #include "states/CellSize.h"
 #include "states/ScreenInput.h"
+#include "tests/support/BoardRows.h"
+#include "tests/support/SdlEvents.h"
 
-#include <cstring>
+#include <gtest/gtest.h>
+
+#include <string>
 
 using namespace sdltest;
 
 namespace {
 
+// The game on its board: intro, menu and play stacked on a running engine, an empty
+// board and a quiet event queue.
+class PlayScreen : public testing::Test {
+protected:
+    using Cursor = CPlayState::Cursor;
+
+    void SetUp() override
+    {
+        engine.Init("test", kWindowWidth, kWindowHeight, kWindowBpp, false);
+        engine.PushState(CIntroState::Instance());
+        engine.PushState(CMenuState::Instance());
+        engine.PushState(CPlayState::Instance());
+        DrainEvents();  // the board warps the mouse on entry
+    }
+    void TearDown() override { engine.Cleanup(); }
+
+    CPlayState& play() { return *CPlayState::Instance(); }
+
+    // One frame after a left click at (x, y); gives what the frame printed.
+    std::string Click(Uint16 x, Uint16 y)
+    {
+        PushMouseButtonDown(SDL_BUTTON_LEFT, x, y);
+        testing::internal::CaptureStdout();
+        RunFrame(engine);
+        fflush(stdout);
+        return testing::internal::GetCapturedStdout();
+    }
+
+    CGameEngine engine;
+};
+
 TEST_F(PlayScreen, FirstClickPlacesACircleAndTheComputerAnswersInTheSameFrame)
 {
     EXPECT_EQ(Click(100, 40), "click : 100, 40, 1\n");
     EXPECT_EQ(t.cells[1][0], morvane::kHuman);
-    EXPECT_EQ(Count(morvane::kHuman), 1);
-    EXPECT_EQ(Count(morvane::kComputer), 1) << "the computer answers at once";
+    EXPECT_EQ(CountOf(t, morvane::kHuman), 1);
+    EXPECT_EQ(CountOf(t, morvane::kComputer), 1) << "the computer answers at once";
     EXPECT_TRUE(play().HumanToMove());
     EXPECT_EQ(play().CursorShown(), Cursor::Cross) << "chosen before the computer moved";
 
@@ -27,11 +67,10 @@ TEST_F(PlayScreen, FirstClickPlacesACircleAndTheComputerAnswersInTheSameFrame)
 
 TEST_F(PlayScreen, AClickOnAnOccupiedCellIsPrintedAndChangesNothing)
 {
-    const char* const rows[3] = {"O..", "X..", "..."};
-    SetBoard(rows);
+    t = BoardOf({"O..", "X..", "..."});
     EXPECT_EQ(Click(10, 100), "click : 10, 100, 1\n");
-    EXPECT_EQ(Count(morvane::kHuman), 1);
-    EXPECT_EQ(Count(morvane::kComputer), 1) << "the computer does not move";
+    EXPECT_EQ(CountOf(t, morvane::kHuman), 1);
+    EXPECT_EQ(CountOf(t, morvane::kComputer), 1) << "the computer does not move";
     EXPECT_EQ(t.cells[0][1], morvane::kComputer);
 }
 
@@ -45,19 +84,18 @@ TEST_F(PlayScreen, ClicksRightOfOrBelowTheBoardTouchNoCell)
         const std::string printed = Click(click[0], click[1]);
         EXPECT_EQ(printed, "click : " + std::to_string(click[0]) + ", " + std::to_string(click[1]) +
                                ", 1\n");
-        EXPECT_EQ(Count(morvane::kEmpty), 9) << click[0] << ", " << click[1];
+        EXPECT_EQ(CountOf(t, morvane::kEmpty), 9) << click[0] << ", " << click[1];
     }
     EXPECT_TRUE(play().HumanToMove());
 }
 
 TEST_F(PlayScreen, TheHumansWinningClickShowsTheWinPictureAtOnceAndFreezesTheBoard)
 {
-    const char* const rows[3] = {"OX.", "O.X", "..."};
-    SetBoard(rows);
+    t = BoardOf({"OX.", "O.X", "..."});
     Click(10, 200);
     EXPECT_EQ(t.setgame(), morvane::kHuman);
     EXPECT_EQ(play().CursorShown(), Cursor::Win);
-    EXPECT_EQ(Count(morvane::kComputer), 2) << "no answer after the end";
+    EXPECT_EQ(CountOf(t, morvane::kComputer), 2) << "no answer after the end";
 
     Click(200, 200);
     EXPECT_EQ(t.cells[2][2], morvane::kEmpty) << "clicks after the end change nothing";
@@ -67,8 +105,7 @@ TEST_F(PlayScreen, TheHumansWinningClickShowsTheWinPictureAtOnceAndFreezesTheBoa
 TEST_F(PlayScreen, TheComputersWinShowsTheLossPictureFromTheNextEventOn)
 {
     // Both cells left after the human's click at (100, 200) complete a line of crosses.
-    const char* const rows[3] = {".XX", "OOX", "O.."};
-    SetBoard(rows);
+    t = BoardOf({".XX", "OOX", "O.."});
     Click(100, 200);
     EXPECT_EQ(t.cells[1][2], morvane::kHuman);
     EXPECT_EQ(t.setgame(), morvane::kComputer);
@@ -82,8 +119,7 @@ TEST_F(PlayScreen, TheComputersWinShowsTheLossPictureFromTheNextEventOn)
 
 TEST_F(PlayScreen, TheHumansNinthCellEndsADrawnGame)
 {
-    const char* const rows[3] = {"OXO", "OXX", "XO."};
-    SetBoard(rows);
+    t = BoardOf({"OXO", "OXX", "XO."});
     Click(200, 200);
     EXPECT_EQ(t.setgame(), morvane::kDraw);
     EXPECT_EQ(play().CursorShown(), Cursor::Draw);
@@ -92,12 +128,11 @@ TEST_F(PlayScreen, TheHumansNinthCellEndsADrawnGame)
 TEST_F(PlayScreen, AFrameWithoutAnEventChangesNothing)
 {
     Click(100, 40);
-    int before[3][3];
-    std::memcpy(before, t.cells, sizeof before);
+    const Rows before = RowsOf(t);
     const Cursor cursor = play().CursorShown();
 
     RunFrame(engine);
-    EXPECT_EQ(std::memcmp(before, t.cells, sizeof before), 0);
+    EXPECT_EQ(RowsOf(t), before);
     EXPECT_EQ(play().CursorShown(), cursor);
 }
 
@@ -120,20 +155,19 @@ TEST_F(PlayScreen, TheWheelResizesTheDrawingWithinItsLimitsAndClicksKeepTheirCel
 
     EXPECT_EQ(Click(100, 40), "click : 100, 40, 1\n");
     EXPECT_EQ(t.cells[1][0], morvane::kHuman) << "clicks map to kCellSize cells at any radius";
-    EXPECT_EQ(Count(morvane::kEmpty), 7);
+    EXPECT_EQ(CountOf(t, morvane::kEmpty), 7);
 }
 
 TEST_F(PlayScreen, EscapeGoesBackToTheMenuWithTheBoardResetAndSpaceStartsAfresh)
 {
-    const char* const rows[3] = {"OX.", "O.X", "..."};
-    SetBoard(rows);
+    t = BoardOf({"OX.", "O.X", "..."});
     Click(10, 200);  // the human wins; the turn stays with the computer
     ASSERT_FALSE(play().HumanToMove());
 
     PushKeyDown(SDLK_ESCAPE);
     RunFrame(engine);
     EXPECT_EQ(engine.Top(), CMenuState::Instance());
-    EXPECT_EQ(Count(morvane::kEmpty), 9);
+    EXPECT_EQ(CountOf(t, morvane::kEmpty), 9);
     EXPECT_TRUE(play().HumanToMove());
 
     PushKeyDown(SDLK_SPACE);
@@ -173,8 +207,7 @@ TEST_F(PlayScreen, JoystickButtonEightLeavesTheBoardAndCloseQuits)
 TEST_F(PlayScreen, TheControlsPageComesAndGoesWithoutTouchingTheGame)
 {
     Click(100, 40);
-    int before[3][3];
-    std::memcpy(before, t.cells, sizeof before);
+    const Rows before = RowsOf(t);
     PushMouseMotion(123, 77);
     RunFrame(engine);
     EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), 0) << "the sprite is the cursor";
@@ -186,7 +219,7 @@ TEST_F(PlayScreen, TheControlsPageComesAndGoesWithoutTouchingTheGame)
     RunFrame(engine);
 
     EXPECT_EQ(engine.Top(), CPlayState::Instance());
-    EXPECT_EQ(std::memcmp(before, t.cells, sizeof before), 0);
+    EXPECT_EQ(RowsOf(t), before);
     EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), 1) << "the system cursor shows again after the page";
     int x = 0, y = 0;
     SDL_PumpEvents();

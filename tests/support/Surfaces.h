@@ -17,7 +17,9 @@ struct FreeSurface {
 class Surface : public std::unique_ptr<SDL_Surface, FreeSurface> {
 public:
     using unique_ptr::unique_ptr;
-    operator SDL_Surface*() const { return get(); }
+    operator SDL_Surface*() const& { return get(); }
+    // A temporary would be freed under the pointer it gave.
+    operator SDL_Surface*() && = delete;
 };
 
 // A software surface of w x h at bytesPerPixel (1 to 4), with the usual RGB masks; 8-bit
