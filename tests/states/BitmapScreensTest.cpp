@@ -20,6 +20,12 @@ using namespace sdltest;
 
 namespace {
 
+CGameState* const kIntro = CIntroState::Instance();
+CGameState* const kMenu = CMenuState::Instance();
+CGameState* const kItem = CItemState::Instance();
+CGameState* const kPlay = CPlayState::Instance();
+
+// A running engine with no screen yet and a quiet event queue.
 class BitmapScreens : public testing::Test {
 protected:
     void SetUp() override
@@ -29,41 +35,8 @@ protected:
     }
     void TearDown() override { engine.Cleanup(); }
 
-    // Stacks the intro and then each of the given screens on top of it.
-    void Stack(std::initializer_list<CGameState*> above)
-    {
-        engine.PushState(CIntroState::Instance());
-        for (CGameState* state : above) {
-            engine.PushState(state);
-        }
-    }
-
     CGameEngine engine;
 };
-
-struct Row {
-    const char* name;
-    CGameState* top;              // the screen the input goes to
-    std::function<void()> input;  // queues one event
-    CGameState* expectedTop;      // null: the game quits and the stack stays as it was
-};
-
-CGameState* Intro()
-{
-    return CIntroState::Instance();
-}
-CGameState* Menu()
-{
-    return CMenuState::Instance();
-}
-CGameState* Item()
-{
-    return CItemState::Instance();
-}
-CGameState* Play()
-{
-    return CPlayState::Instance();
-}
 
 void Space()
 {
@@ -73,52 +46,49 @@ void Escape()
 {
     PushKeyDown(SDLK_ESCAPE);
 }
-void Button(Uint8 b)
-{
-    PushJoyButtonDown(b);
-}
 
 TEST_F(BitmapScreens, EachScreenAnswersItsInputs)
 {
+    struct Row {
+        const char* name;
+        CGameState* top;              // the screen the input goes to
+        std::function<void()> input;  // queues one event
+        CGameState* expectedTop;      // null: the game quits and the stack stays as it was
+    };
     const Row rows[] = {
-        {"intro Space", Intro(), Space, Menu()},
-        {"intro button 9", Intro(), [] { Button(kJoystickOn); }, Menu()},
-        {"intro Escape", Intro(), Escape, nullptr},
-        {"intro button 8", Intro(), [] { Button(kJoystickBack); }, nullptr},
-        {"intro close", Intro(), PushQuit, nullptr},
-        {"intro key up", Intro(), [] { PushKeyUp(SDLK_SPACE); }, Intro()},
-        {"intro other key", Intro(), [] { PushKeyDown(SDLK_a); }, Intro()},
-        {"intro click", Intro(), [] { PushMouseButtonDown(1, 10, 10); }, Intro()},
-        {"intro button 1", Intro(), [] { Button(1); }, Intro()},
-        {"menu Space", Menu(), Space, Play()},
-        {"menu button 9", Menu(), [] { Button(kJoystickOn); }, Play()},
-        {"menu Escape", Menu(), Escape, Intro()},
-        {"menu button 8", Menu(), [] { Button(kJoystickBack); }, Intro()},
-        {"menu close", Menu(), PushQuit, nullptr},
-        {"menu i", Menu(), [] { PushKeyDown(SDLK_i); }, Menu()},
-        {"item Escape", Item(), Escape, Intro()},
-        {"item button 8", Item(), [] { Button(kJoystickBack); }, Intro()},
-        {"item button 9", Item(), [] { Button(kJoystickOn); }, Intro()},
-        {"item Space", Item(), Space, Item()},
-        {"item close", Item(), PushQuit, nullptr},
+        {"intro Space", kIntro, Space, kMenu},
+        {"intro button 9", kIntro, [] { PushJoyButtonDown(kJoystickOn); }, kMenu},
+        {"intro Escape", kIntro, Escape, nullptr},
+        {"intro button 8", kIntro, [] { PushJoyButtonDown(kJoystickBack); }, nullptr},
+        {"intro close", kIntro, PushQuit, nullptr},
+        {"intro key up", kIntro, [] { PushKeyUp(SDLK_SPACE); }, kIntro},
+        {"intro other key", kIntro, [] { PushKeyDown(SDLK_a); }, kIntro},
+        {"intro click", kIntro, [] { PushMouseButtonDown(1, 10, 10); }, kIntro},
+        {"intro button 1", kIntro, [] { PushJoyButtonDown(1); }, kIntro},
+        {"menu Space", kMenu, Space, kPlay},
+        {"menu button 9", kMenu, [] { PushJoyButtonDown(kJoystickOn); }, kPlay},
+        {"menu Escape", kMenu, Escape, kIntro},
+        {"menu button 8", kMenu, [] { PushJoyButtonDown(kJoystickBack); }, kIntro},
+        {"menu close", kMenu, PushQuit, nullptr},
+        {"menu i", kMenu, [] { PushKeyDown(SDLK_i); }, kMenu},
+        {"item Escape", kItem, Escape, kIntro},
+        {"item button 8", kItem, [] { PushJoyButtonDown(kJoystickBack); }, kIntro},
+        {"item button 9", kItem, [] { PushJoyButtonDown(kJoystickOn); }, kIntro},
+        {"item Space", kItem, Space, kItem},
+        {"item close", kItem, PushQuit, nullptr},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        engine.PushState(CIntroState::Instance());
-        if (row.top != Intro()) {
+        engine.PushState(kIntro);
+        if (row.top != kIntro) {
             engine.PushState(row.top);
         }
         row.input();
 
         RunFrame(engine);
-        if (row.expectedTop == nullptr) {
-            EXPECT_FALSE(engine.Running());
-            EXPECT_EQ(engine.Top(), row.top);
-        } else {
-            EXPECT_TRUE(engine.Running());
-            EXPECT_EQ(engine.Top(), row.expectedTop);
-        }
-        if (row.expectedTop != Play()) {  // the board warps the mouse, which queues a motion
+        EXPECT_EQ(engine.Running(), row.expectedTop != nullptr);
+        EXPECT_EQ(engine.Top(), row.expectedTop != nullptr ? row.expectedTop : row.top);
+        if (row.expectedTop != kPlay) {  // the board warps the mouse, which queues a motion
             EXPECT_EQ(PendingEvents(), 0) << "the event is consumed, handled or not";
         }
 
@@ -130,26 +100,26 @@ TEST_F(BitmapScreens, EachScreenAnswersItsInputs)
 
 TEST_F(BitmapScreens, TakeOneEventPerFrame)
 {
-    Stack({});
+    engine.PushState(kIntro);
     Space();
     Space();
 
     RunFrame(engine);
-    EXPECT_EQ(engine.Top(), Menu());
+    EXPECT_EQ(engine.Top(), kMenu);
     EXPECT_EQ(PendingEvents(), 1);
 
     RunFrame(engine);
-    EXPECT_EQ(engine.Top(), Play());
+    EXPECT_EQ(engine.Top(), kPlay);
 }
 
 TEST_F(BitmapScreens, ShowTheirPictureAndTheIntroIsRedrawnOnReturn)
 {
-    SDL_Surface* intro = SDL_LoadBMP("intro.bmp");
-    SDL_Surface* menu = SDL_LoadBMP("menu.bmp");
+    const Surface intro(SDL_LoadBMP("intro.bmp"));
+    const Surface menu(SDL_LoadBMP("menu.bmp"));
     ASSERT_NE(intro, nullptr) << "the tests run where the pictures lie";
     ASSERT_NE(menu, nullptr);
 
-    auto showsPicture = [this](SDL_Surface* picture) {
+    auto showsPicture = [this](const SDL_Surface* picture) {
         for (int y = 0; y < picture->h; y += 7) {
             for (int x = 0; x < picture->w; x += 5) {
                 if (RgbAt(engine.m_screen, x, y) != RgbAt(picture, x, y)) {
@@ -160,7 +130,7 @@ TEST_F(BitmapScreens, ShowTheirPictureAndTheIntroIsRedrawnOnReturn)
         return testing::AssertionSuccess();
     };
 
-    Stack({});
+    engine.PushState(kIntro);
     RunFrame(engine);
     EXPECT_TRUE(showsPicture(intro));
 
@@ -170,11 +140,8 @@ TEST_F(BitmapScreens, ShowTheirPictureAndTheIntroIsRedrawnOnReturn)
 
     Escape();
     RunFrame(engine);
-    EXPECT_EQ(engine.Top(), Intro());
+    EXPECT_EQ(engine.Top(), kIntro);
     EXPECT_TRUE(showsPicture(intro)) << "the intro draws in the frame that uncovers it";
-
-    SDL_FreeSurface(intro);
-    SDL_FreeSurface(menu);
 }
 
 TEST_F(BitmapScreens, AMissingPictureIsReportedAndTheScreensStillWork)
@@ -183,7 +150,7 @@ TEST_F(BitmapScreens, AMissingPictureIsReportedAndTheScreensStillWork)
     ScopedWorkingDirectory inside(empty.Path());
 
     testing::internal::CaptureStderr();
-    Stack({});
+    engine.PushState(kIntro);
     RunFrame(engine);
     Space();
     RunFrame(engine);
@@ -191,7 +158,7 @@ TEST_F(BitmapScreens, AMissingPictureIsReportedAndTheScreensStillWork)
 
     EXPECT_NE(errors.find("intro.bmp"), std::string::npos) << errors;
     EXPECT_NE(errors.find("menu.bmp"), std::string::npos) << errors;
-    EXPECT_EQ(engine.Top(), Menu());
+    EXPECT_EQ(engine.Top(), kMenu);
 
     Escape();
     RunFrame(engine);

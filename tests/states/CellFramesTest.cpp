@@ -45,21 +45,16 @@ std::vector<std::uint8_t> CellPicture(int bitsPerPixel)
 
 // The board with a circle, a cross and empty cells, and the circle cursor over the middle
 // cell, drawn from sprites that stay in the format they were loaded with.
-SDL_Surface* UnconvertedBoard(const SDL_PixelFormat* screenFormat)
+sdltest::Surface UnconvertedBoard(const SDL_PixelFormat* screenFormat)
 {
-    SDL_Surface* screen = SDL_CreateRGBSurface(SDL_SWSURFACE, 480, 272, screenFormat->BitsPerPixel,
-                                               screenFormat->Rmask, screenFormat->Gmask,
-                                               screenFormat->Bmask, screenFormat->Amask);
-    SDL_Surface* o = LoadCellSprite();
-    SDL_Surface* x = LoadCellSprite();
-    SDL_Surface* empty = LoadCellSprite();
+    sdltest::Surface screen(SDL_CreateRGBSurface(
+        SDL_SWSURFACE, 480, 272, screenFormat->BitsPerPixel, screenFormat->Rmask,
+        screenFormat->Gmask, screenFormat->Bmask, screenFormat->Amask));
+    const sdltest::Surface o(LoadCellSprite()), x(LoadCellSprite()), empty(LoadCellSprite());
     DrawCircleSprite(o, kRadius);
     DrawCrossSprite(x, kRadius);
     t.drawmap(screen, o, x, empty, kRadius);
     BlitBitmap(o, screen, 3 * kRadius - o->w / 2, 3 * kRadius - o->h / 2);
-    for (SDL_Surface* sprite : {o, x, empty}) {
-        SDL_FreeSurface(sprite);
-    }
     return screen;
 }
 
@@ -83,7 +78,7 @@ TEST(CellFrames, BoardAndCursorEqualTheUnconvertedSpritesAndOnly8BitChannelsAreC
         sdltest::PushMouseMotion(3 * kRadius, 3 * kRadius);
         RunFrame(engine);
 
-        SDL_Surface* reference = UnconvertedBoard(engine.m_screen->format);
+        const sdltest::Surface reference = UnconvertedBoard(engine.m_screen->format);
         int differing = 0;
         for (int y = 0; y < kBoardSide; ++y) {
             for (int x = 0; x < kBoardSide; ++x) {
@@ -96,12 +91,10 @@ TEST(CellFrames, BoardAndCursorEqualTheUnconvertedSpritesAndOnly8BitChannelsAreC
             }
         }
         EXPECT_EQ(differing, 0);
-        SDL_FreeSurface(reference);
 
-        SDL_Surface* cell = ToScreenFormatIfLossless(LoadCellSprite());
+        const sdltest::Surface cell(ToScreenFormatIfLossless(LoadCellSprite()));
         EXPECT_EQ(cell->format->BitsPerPixel == engine.m_screen->format->BitsPerPixel, bits >= 24)
             << "converted to the screen's format only at 8 bits a channel";
-        SDL_FreeSurface(cell);
         engine.PopState();
     }
     engine.Cleanup();
