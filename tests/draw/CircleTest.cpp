@@ -34,15 +34,20 @@ int ShiftFor(int bytesPerPixel)
     return shifts[bytesPerPixel];
 }
 
+std::vector<Uint8> MemoryOf(const SDL_Surface* s)
+{
+    const auto* bytes = static_cast<const Uint8*>(s->pixels);
+    return std::vector<Uint8>(bytes, bytes + static_cast<size_t>(s->pitch) * s->h);
+}
+
 // The pixel memory a circle must leave: black, with value c stored at every candidate
 // that passes the bounds test, in row py and column px - shift, wherever that address
 // falls inside the memory. Worked out on bytes, with std::cos and std::sin per point.
 std::vector<Uint8> ExpectedCircleMemory(const SDL_Surface* s, int x, int y, int radius, Uint32 c)
 {
     const int bpp = s->format->BytesPerPixel;
-    const long long size = static_cast<long long>(s->pitch) * s->h;
-    std::vector<Uint8> memory(static_cast<const Uint8*>(s->pixels),
-                              static_cast<const Uint8*>(s->pixels) + size);
+    std::vector<Uint8> memory = MemoryOf(s);
+    const long long size = static_cast<long long>(memory.size());
     for (int row = 0; row < s->h; ++row)
         std::memset(memory.data() + row * s->pitch, 0, static_cast<size_t>(s->w) * bpp);
     for (const double a : CandidateAngles()) {
@@ -61,12 +66,6 @@ std::vector<Uint8> ExpectedCircleMemory(const SDL_Surface* s, int x, int y, int 
             memory[offset + i] = static_cast<Uint8>(c >> (8 * i));
     }
     return memory;
-}
-
-std::vector<Uint8> MemoryOf(const SDL_Surface* s)
-{
-    const auto* bytes = static_cast<const Uint8*>(s->pixels);
-    return std::vector<Uint8>(bytes, bytes + static_cast<size_t>(s->pitch) * s->h);
 }
 
 TEST(CircleReference, HasTheHandCountedNumberOfCandidates)

@@ -6,19 +6,14 @@
 
 #include <gtest/gtest.h>
 
-using Log = std::vector<std::string>;
-
 namespace {
 
 // The frame loop needs a running engine, so these start SDL on the dummy video driver.
-class FrameLoop : public testing::Test {
+class FrameLoop : public testing::Test, protected RecordingStates {
 protected:
     void SetUp() override { engine.Init("test", kWindowWidth, kWindowHeight, kWindowBpp, false); }
     void TearDown() override { engine.Cleanup(); }
 
-    Log log;
-    RecordingState a{"A", log};
-    RecordingState b{"B", log};
     CGameEngine engine;
 };
 
