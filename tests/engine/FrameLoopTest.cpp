@@ -1,21 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "engine/CGameEngine.h"
-#include "engine/FrameLoop.h"
-#include "engine/Window.h"
 #include "tests/engine/RecordingState.h"
+#include "tests/support/RunningEngine.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// The frame loop needs a running engine, so these start SDL on the dummy video driver.
-class FrameLoop : public testing::Test, protected RecordingStates {
-protected:
-    void SetUp() override { engine.Init("test", kWindowWidth, kWindowHeight, kWindowBpp, false); }
-    void TearDown() override { engine.Cleanup(); }
-
-    CGameEngine engine;
-};
+// The frame loop needs a running engine. The screens outlive it.
+class FrameLoop : protected RecordingStates, public RunningEngine {};
 
 TEST_F(FrameLoop, InitGivesARunningEngineWithA480By272Window)
 {

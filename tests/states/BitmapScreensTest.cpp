@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "engine/CGameEngine.h"
-#include "engine/FrameLoop.h"
-#include "engine/Window.h"
 #include "states/CIntroState.h"
 #include "states/CItemState.h"
 #include "states/CMenuState.h"
 #include "states/CPlayState.h"
 #include "states/ScreenInput.h"
 #include "tests/e2e/support/TemporaryDirectory.h"
+#include "tests/support/RunningEngine.h"
 #include "tests/support/ScopedWorkingDirectory.h"
-#include "tests/support/SdlEvents.h"
 #include "tests/support/Surfaces.h"
 
 #include <gtest/gtest.h>
@@ -25,27 +22,14 @@ CGameState* const kMenu = CMenuState::Instance();
 CGameState* const kItem = CItemState::Instance();
 CGameState* const kPlay = CPlayState::Instance();
 
-// A running engine with no screen yet and a quiet event queue.
-class BitmapScreens : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        engine.Init("test", kWindowWidth, kWindowHeight, kWindowBpp, false);
-        DrainEvents();
-    }
-    void TearDown() override { engine.Cleanup(); }
+using BitmapScreens = RunningEngine;
 
-    CGameEngine engine;
-};
-
-void Space()
-{
+const auto Space = [] {
     PushKeyDown(SDLK_SPACE);
-}
-void Escape()
-{
+};
+const auto Escape = [] {
     PushKeyDown(SDLK_ESCAPE);
-}
+};
 
 TEST_F(BitmapScreens, EachScreenAnswersItsInputs)
 {
@@ -134,12 +118,10 @@ TEST_F(BitmapScreens, ShowTheirPictureAndTheIntroIsRedrawnOnReturn)
     RunFrame(engine);
     EXPECT_TRUE(showsPicture(intro));
 
-    Space();
-    RunFrame(engine);
+    FrameAfter(Space);
     EXPECT_TRUE(showsPicture(menu));
 
-    Escape();
-    RunFrame(engine);
+    FrameAfter(Escape);
     EXPECT_EQ(engine.Top(), kIntro);
     EXPECT_TRUE(showsPicture(intro)) << "the intro draws in the frame that uncovers it";
 }
@@ -152,18 +134,15 @@ TEST_F(BitmapScreens, AMissingPictureIsReportedAndTheScreensStillWork)
     testing::internal::CaptureStderr();
     engine.PushState(kIntro);
     RunFrame(engine);
-    Space();
-    RunFrame(engine);
+    FrameAfter(Space);
     const std::string errors = testing::internal::GetCapturedStderr();
 
     EXPECT_NE(errors.find("intro.bmp"), std::string::npos) << errors;
     EXPECT_NE(errors.find("menu.bmp"), std::string::npos) << errors;
     EXPECT_EQ(engine.Top(), kMenu);
 
-    Escape();
-    RunFrame(engine);
-    Escape();
-    RunFrame(engine);
+    FrameAfter(Escape);
+    FrameAfter(Escape);
     EXPECT_FALSE(engine.Running());
 }
 

@@ -1,8 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include "board/morvane.h"
-#include "engine/CGameEngine.h"
-#include "engine/FrameLoop.h"
-#include "engine/Window.h"
 #include "states/CIntroState.h"
 #include "states/CItemState.h"
 #include "states/CMenuState.h"
@@ -10,7 +7,7 @@
 #include "states/CellSize.h"
 #include "states/ScreenInput.h"
 #include "tests/support/BoardRows.h"
-#include "tests/support/SdlEvents.h"
+#include "tests/support/RunningEngine.h"
 
 #include <gtest/gtest.h>
 
@@ -22,20 +19,18 @@ namespace {
 
 // The game on its board: intro, menu and play stacked on a running engine, an empty
 // board and a quiet event queue.
-class PlayScreen : public testing::Test {
+class PlayScreen : public RunningEngine {
 protected:
     using Cursor = CPlayState::Cursor;
 
     void SetUp() override
     {
-        engine.Init("test", kWindowWidth, kWindowHeight, kWindowBpp, false);
+        RunningEngine::SetUp();
         engine.PushState(CIntroState::Instance());
         engine.PushState(CMenuState::Instance());
         engine.PushState(CPlayState::Instance());
         DrainEvents();  // the board warps the mouse on entry
     }
-    void TearDown() override { engine.Cleanup(); }
-
     CPlayState& play() { return *CPlayState::Instance(); }
 
     // One frame after a left click at (x, y); gives what the frame printed.
@@ -47,8 +42,6 @@ protected:
         fflush(stdout);
         return testing::internal::GetCapturedStdout();
     }
-
-    CGameEngine engine;
 };
 
 TEST_F(PlayScreen, FirstClickPlacesACircleAndTheComputerAnswersInTheSameFrame)
@@ -60,8 +53,7 @@ TEST_F(PlayScreen, FirstClickPlacesACircleAndTheComputerAnswersInTheSameFrame)
     EXPECT_TRUE(play().HumanToMove());
     EXPECT_EQ(play().CursorShown(), Cursor::Cross) << "chosen before the computer moved";
 
-    PushMouseMotion(10, 10);
-    RunFrame(engine);
+    FrameAfter(PushMouseMotion, 10, 10);
     EXPECT_EQ(play().CursorShown(), Cursor::Circle);
 }
 
@@ -112,8 +104,7 @@ TEST_F(PlayScreen, TheComputersWinShowsTheLossPictureFromTheNextEventOn)
     EXPECT_EQ(play().CursorShown(), Cursor::Cross)
         << "the cursor was chosen before the computer won";
 
-    PushKeyUp(SDLK_a);  // an event the board ignores is enough
-    RunFrame(engine);
+    FrameAfter(PushKeyUp, SDLK_a);  // an event the board ignores is enough
     EXPECT_EQ(play().CursorShown(), Cursor::Loss);
 }
 
@@ -139,18 +130,15 @@ TEST_F(PlayScreen, AFrameWithoutAnEventChangesNothing)
 TEST_F(PlayScreen, TheWheelResizesTheDrawingWithinItsLimitsAndClicksKeepTheirCells)
 {
     ASSERT_EQ(play().Radius(), kCellSize / 2) << "half the empty cell";
-    PushMouseButtonDown(SDL_BUTTON_WHEELDOWN, 0, 0);
-    RunFrame(engine);
+    FrameAfter(PushMouseButtonDown, SDL_BUTTON_WHEELDOWN, 0, 0);
     EXPECT_EQ(play().Radius(), kWindowHeight / 6)
         << "a sixth of the window's height is the largest";
 
     for (int i = 0; i < 50; ++i) {
-        PushMouseButtonDown(SDL_BUTTON_WHEELUP, 0, 0);
-        RunFrame(engine);
+        FrameAfter(PushMouseButtonDown, SDL_BUTTON_WHEELUP, 0, 0);
     }
     EXPECT_EQ(play().Radius(), 0);
-    PushMouseButtonDown(SDL_BUTTON_WHEELDOWN, 0, 0);
-    RunFrame(engine);
+    FrameAfter(PushMouseButtonDown, SDL_BUTTON_WHEELDOWN, 0, 0);
     EXPECT_EQ(play().Radius(), 1);
 
     EXPECT_EQ(Click(100, 40), "click : 100, 40, 1\n");
@@ -164,14 +152,12 @@ TEST_F(PlayScreen, EscapeGoesBackToTheMenuWithTheBoardResetAndSpaceStartsAfresh)
     Click(10, 200);  // the human wins; the turn stays with the computer
     ASSERT_FALSE(play().HumanToMove());
 
-    PushKeyDown(SDLK_ESCAPE);
-    RunFrame(engine);
+    FrameAfter(PushKeyDown, SDLK_ESCAPE);
     EXPECT_EQ(engine.Top(), CMenuState::Instance());
     EXPECT_EQ(CountOf(t, morvane::kEmpty), 9);
     EXPECT_TRUE(play().HumanToMove());
 
-    PushKeyDown(SDLK_SPACE);
-    RunFrame(engine);
+    FrameAfter(PushKeyDown, SDLK_SPACE);
     EXPECT_EQ(engine.Top(), CPlayState::Instance());
     EXPECT_EQ(play().CursorShown(), Cursor::Circle);
     DrainEvents();
@@ -181,16 +167,13 @@ TEST_F(PlayScreen, EscapeGoesBackToTheMenuWithTheBoardResetAndSpaceStartsAfresh)
 
 TEST_F(PlayScreen, JoystickButtonEightLeavesTheBoardAndCloseQuits)
 {
-    PushJoyButtonDown(kJoystickOn);
-    RunFrame(engine);
+    FrameAfter(PushJoyButtonDown, kJoystickOn);
     EXPECT_EQ(engine.Top(), CPlayState::Instance()) << "button 9 means nothing on the board";
 
-    PushJoyButtonDown(kJoystickBack);
-    RunFrame(engine);
+    FrameAfter(PushJoyButtonDown, kJoystickBack);
     EXPECT_EQ(engine.Top(), CMenuState::Instance());
 
-    PushKeyDown(SDLK_SPACE);
-    RunFrame(engine);
+    FrameAfter(PushKeyDown, SDLK_SPACE);
     ASSERT_EQ(engine.Top(), CPlayState::Instance());
     // The board warps the mouse on entry, which some SDLs (sdl12-compat) queue as a motion
     // event; the board reads it, one event a frame, before the close that follows.
@@ -199,8 +182,7 @@ TEST_F(PlayScreen, JoystickButtonEightLeavesTheBoardAndCloseQuits)
     }
     ASSERT_EQ(PendingEvents(), 0);
     ASSERT_TRUE(engine.Running());
-    PushQuit();
-    RunFrame(engine);
+    FrameAfter(PushQuit);
     EXPECT_FALSE(engine.Running()) << "the close is read and acted on in one frame";
 }
 
@@ -208,15 +190,12 @@ TEST_F(PlayScreen, TheControlsPageComesAndGoesWithoutTouchingTheGame)
 {
     Click(100, 40);
     const Rows before = RowsOf(t);
-    PushMouseMotion(123, 77);
-    RunFrame(engine);
+    FrameAfter(PushMouseMotion, 123, 77);
     EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), 0) << "the sprite is the cursor";
 
-    PushKeyDown(SDLK_i);
-    RunFrame(engine);
+    FrameAfter(PushKeyDown, SDLK_i);
     EXPECT_EQ(engine.Top(), CItemState::Instance());
-    PushKeyDown(SDLK_ESCAPE);
-    RunFrame(engine);
+    FrameAfter(PushKeyDown, SDLK_ESCAPE);
 
     EXPECT_EQ(engine.Top(), CPlayState::Instance());
     EXPECT_EQ(RowsOf(t), before);
