@@ -14,6 +14,7 @@
 #include <vector>
 
 using drawtest::PointSet;
+using drawtest::PointsWithColour;
 using drawtest::PointsWithValue;
 
 namespace {
@@ -79,12 +80,10 @@ protected:
     {
         ASSERT_NE(surface, nullptr);
         SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 128, 128, 128));
-        white = SDL_MapRGB(surface->format, 255, 255, 255);
         orange = SDL_MapRGB(surface->format, 250, 140, 10);
     }
 
     const sdltest::Surface surface = sdltest::MakeSurface(90, 90, GetParam());
-    Uint32 white = 0;
     Uint32 orange = 0;
 };
 
@@ -107,7 +106,7 @@ TEST_P(CircleAtEveryDepth, SkipsComputedColumnZeroRowZeroAndTheRightEdge)
     // second candidate, at 89.99 and 44.77, is the rightmost point drawn.
     DrawCircle(surface, 45, 45, 45, 255, 255, 255);
     const int shift = ShiftFor(GetParam());
-    const PointSet drawn = PointsWithValue(surface, white);
+    const PointSet drawn = PointsWithColour(surface, 0xFFFFFF);
     EXPECT_TRUE(drawn.count({89 - shift, 44}));
     EXPECT_FALSE(drawn.count({90 - shift, 45}));
     for (const auto& point : drawn) {
@@ -124,10 +123,9 @@ TEST(Circle, FourBytePointsNearTheLeftEdgeLandAtTheEndOfTheRowAbove)
 {
     const sdltest::Surface surface = sdltest::MakeSurface(90, 90, 4);
     DrawCircle(surface, 45, 45, 45, 255, 255, 255);
-    const Uint32 white = SDL_MapRGB(surface->format, 255, 255, 255);
     // Computed columns 1 to 3 move four left, past the row's start: the true outline
     // reaches no further right than column 85, so columns 86 to 89 hold only these.
-    const PointSet drawn = PointsWithValue(surface, white);
+    const PointSet drawn = PointsWithColour(surface, 0xFFFFFF);
     EXPECT_GT(std::count_if(drawn.begin(), drawn.end(), [](auto p) { return p.first >= 86; }), 0);
 }
 
@@ -146,8 +144,7 @@ TEST(Circle, DrawsEachOfItsCandidatePointsOnce)
     const sdltest::Surface surface = sdltest::MakeSurface(4001, 4001, 1);
     ASSERT_NE(surface, nullptr);
     DrawCircle(surface, 2000, 2000, 1999, 255, 255, 255);
-    const Uint32 white = SDL_MapRGB(surface->format, 255, 255, 255);
-    const PointSet drawn = PointsWithValue(surface, white);
+    const PointSet drawn = PointsWithColour(surface, 0xFFFFFF);
     EXPECT_EQ(drawn.size(), 1253u);
     EXPECT_TRUE(drawn.count({3998, 2000}));  // the start, computed column 3999, one left
 }

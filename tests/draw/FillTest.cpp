@@ -7,10 +7,13 @@
 
 #include <climits>
 
+using drawtest::PointsWithColour;
 using drawtest::PointsWithValue;
 using drawtest::Rectangle;
 
 namespace {
+
+constexpr Uint32 kGrey = 0x808080, kBlack = 0x000000;
 
 class FillAtEveryDepth : public testing::TestWithParam<int> {
 protected:
@@ -19,36 +22,32 @@ protected:
         ASSERT_NE(surface, nullptr);
         // Start from a colour neither black nor grey, to see the blackening.
         SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 255, 255, 255));
-        grey = SDL_MapRGB(surface->format, 128, 128, 128);
-        black = SDL_MapRGB(surface->format, 0, 0, 0);
     }
 
     const sdltest::Surface surface = sdltest::MakeSurface(13, 7, GetParam());
-    Uint32 grey = 0;
-    Uint32 black = 0;
 };
 
 TEST_P(FillAtEveryDepth, ClearScrPaintsEveryPixel)
 {
     ClearScr(surface, 128, 128, 128);
-    EXPECT_EQ(PointsWithValue(surface, grey), Rectangle(0, 0, 13, 7));
+    EXPECT_EQ(PointsWithColour(surface, kGrey), Rectangle(0, 0, 13, 7));
 }
 
 TEST_P(FillAtEveryDepth, FillRectBlackensThenFillsTheHalfOpenRectangle)
 {
     DrawFillRect(surface, 2, 3, 5, 6, 128, 128, 128);
     const auto filled = Rectangle(2, 3, 5, 6);
-    EXPECT_EQ(PointsWithValue(surface, grey), filled);
-    EXPECT_EQ(PointsWithValue(surface, black).size(), 13u * 7u - filled.size());
+    EXPECT_EQ(PointsWithColour(surface, kGrey), filled);
+    EXPECT_EQ(PointsWithColour(surface, kBlack).size(), 13u * 7u - filled.size());
 }
 
 TEST_P(FillAtEveryDepth, EmptyOrReversedRectanglesLeaveOnlyBlack)
 {
     const int cases[][4] = {{4, 1, 4, 6}, {1, 4, 9, 4}, {9, 1, 3, 6}, {1, 6, 9, 2}};
     for (const auto& c : cases) {
-        SDL_FillRect(surface, nullptr, grey);
+        SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 128, 128, 128));
         DrawFillRect(surface, c[0], c[1], c[2], c[3], 128, 128, 128);
-        EXPECT_EQ(PointsWithValue(surface, black), Rectangle(0, 0, 13, 7))
+        EXPECT_EQ(PointsWithColour(surface, kBlack), Rectangle(0, 0, 13, 7))
             << c[0] << "," << c[1] << " to " << c[2] << "," << c[3];
     }
 }
@@ -56,16 +55,16 @@ TEST_P(FillAtEveryDepth, EmptyOrReversedRectanglesLeaveOnlyBlack)
 TEST_P(FillAtEveryDepth, RectanglesReachingOutsideFillOnlyTheirPartInside)
 {
     DrawFillRect(surface, -1000000, -5, 1000000, 3, 128, 128, 128);
-    EXPECT_EQ(PointsWithValue(surface, grey), Rectangle(0, 0, 13, 3));
+    EXPECT_EQ(PointsWithColour(surface, kGrey), Rectangle(0, 0, 13, 3));
 
     DrawFillRect(surface, INT_MIN, INT_MIN, INT_MAX, INT_MAX, 128, 128, 128);
-    EXPECT_EQ(PointsWithValue(surface, grey), Rectangle(0, 0, 13, 7));
+    EXPECT_EQ(PointsWithColour(surface, kGrey), Rectangle(0, 0, 13, 7));
 
     DrawFillRect(surface, 10, 5, 20, 20, 128, 128, 128);
-    EXPECT_EQ(PointsWithValue(surface, grey), Rectangle(10, 5, 13, 7));
+    EXPECT_EQ(PointsWithColour(surface, kGrey), Rectangle(10, 5, 13, 7));
 
     DrawFillRect(surface, 13, 0, 30, 7, 128, 128, 128);
-    EXPECT_TRUE(PointsWithValue(surface, grey).empty());
+    EXPECT_TRUE(PointsWithColour(surface, kGrey).empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(BytesPerPixel, FillAtEveryDepth, testing::Values(1, 2, 3, 4));

@@ -19,7 +19,6 @@
 using draw_detail::DrawLineThroughEveryPoint;
 using drawtest::PointsAlong;
 using drawtest::PointSet;
-using drawtest::PointsWithValue;
 
 namespace {
 
@@ -139,11 +138,10 @@ INSTANTIATE_TEST_SUITE_P(BytesPerPixel, LineShortcut, testing::Values(1, 2, 3, 4
 TEST(LineShortcut, EndsAtTheLimits)
 {
     const sdltest::Surface surface = sdltest::MakeSurface(1200, 1, 4);
-    const Uint32 white = SDL_MapRGB(surface->format, 255, 255, 255);
     const auto columns = [&](int x1, int x2) {
         SDL_FillRect(surface, nullptr, 0);
         DrawLine(surface, x1, 0, x2, 0, 255, 255, 255);
-        return PointsWithValue(surface, white);
+        return drawtest::PointsWithColour(surface, 0xFFFFFF);
     };
     const auto range = [](int first, int last) {
         return PointsAlong({first, 0}, {1, 0}, last - first + 1);

@@ -9,6 +9,7 @@
 
 using drawtest::PointsAlong;
 using drawtest::PointSet;
+using drawtest::PointsWithColour;
 using drawtest::PointsWithValue;
 
 namespace {
@@ -26,7 +27,7 @@ protected:
     {
         SDL_FillRect(surface, nullptr, 0);
         DrawLine(surface, x1, y1, x2, y2, 255, 255, 255);
-        return PointsWithValue(surface, SDL_MapRGB(surface->format, 255, 255, 255));
+        return PointsWithColour(surface, 0xFFFFFF);
     }
 
     const sdltest::Surface surface = sdltest::MakeSurface(120, 100, GetParam());
@@ -91,8 +92,7 @@ TEST(Line, HasExactlyOneThousandPoints)
     const sdltest::Surface surface = sdltest::MakeSurface(2001, 1, 1);
     SDL_FillRect(surface, nullptr, 0);
     DrawLine(surface, 0, 0, 2000, 0, 255, 255, 255);
-    const Uint32 white = SDL_MapRGB(surface->format, 255, 255, 255);
-    EXPECT_EQ(PointsWithValue(surface, white), PointsAlong({0, 0}, {2, 0}, 1000));
+    EXPECT_EQ(PointsWithColour(surface, 0xFFFFFF), PointsAlong({0, 0}, {2, 0}, 1000));
 }
 
 TEST(Line, DoesNotClearTheSurface)

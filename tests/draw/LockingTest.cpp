@@ -8,10 +8,11 @@
 #include <ios>
 #include <vector>
 
-using drawtest::PointsWithValue;
 using drawtest::Rectangle;
 
 namespace {
+
+constexpr Uint32 kWhite = 0xFFFFFF, kGrey = 0x808080, kBlack = 0x000000;
 
 // An RLE colour-keyed surface is encoded at its first blit; from then on it must be
 // locked, and until it is its pixel memory is gone (pixels is null). Classic SDL 1.2 does
@@ -31,45 +32,39 @@ protected:
                          << "), so a surface with no pixels until it is locked cannot be made "
                             "here (sdl12-compat behaves so; classic SDL 1.2 runs this test)";
         }
-        white = SDL_MapRGB(surface->format, 255, 255, 255);
-        grey = SDL_MapRGB(surface->format, 128, 128, 128);
-        black = SDL_MapRGB(surface->format, 0, 0, 0);
     }
-    drawtest::PointSet LockedPointsWithValue(Uint32 value)
+    drawtest::PointSet LockedPointsWithColour(Uint32 rgb)
     {
         EXPECT_EQ(SDL_LockSurface(surface), 0);
-        const auto points = PointsWithValue(surface, value);
+        const auto points = drawtest::PointsWithColour(surface, rgb);
         SDL_UnlockSurface(surface);
         return points;
     }
 
     const sdltest::Surface surface = sdltest::MakeSurface(20, 12, GetParam());
     const sdltest::Surface target = sdltest::MakeSurface(20, 12, GetParam());
-    Uint32 white = 0;
-    Uint32 grey = 0;
-    Uint32 black = 0;
 };
 
 TEST_P(MustLockSurface, ClearScrLocksItAndPaintsEveryPixel)
 {
     ClearScr(surface, 255, 255, 255);
-    EXPECT_EQ(LockedPointsWithValue(white), Rectangle(0, 0, 20, 12));
+    EXPECT_EQ(LockedPointsWithColour(kWhite), Rectangle(0, 0, 20, 12));
     EXPECT_EQ(surface->pixels, nullptr);  // unlocked again: encoded as before
 }
 
 TEST_P(MustLockSurface, FillRectBlackensAndFills)
 {
     DrawFillRect(surface, 3, 2, 8, 9, 128, 128, 128);
-    EXPECT_EQ(LockedPointsWithValue(grey), Rectangle(3, 2, 8, 9));
-    EXPECT_EQ(LockedPointsWithValue(black).size(), 240u - 35u);
+    EXPECT_EQ(LockedPointsWithColour(kGrey), Rectangle(3, 2, 8, 9));
+    EXPECT_EQ(LockedPointsWithColour(kBlack).size(), 240u - 35u);
 }
 
 TEST_P(MustLockSurface, CircleBlackensFirstAndLineDrawsOnTop)
 {
     DrawCircle(surface, 1000, 1000, 3, 255, 255, 255);
-    EXPECT_EQ(LockedPointsWithValue(black), Rectangle(0, 0, 20, 12));
+    EXPECT_EQ(LockedPointsWithColour(kBlack), Rectangle(0, 0, 20, 12));
     DrawLine(surface, 0, 5, 20, 5, 255, 255, 255);
-    EXPECT_EQ(LockedPointsWithValue(white), Rectangle(0, 5, 20, 6));
+    EXPECT_EQ(LockedPointsWithColour(kWhite), Rectangle(0, 5, 20, 6));
 }
 
 INSTANTIATE_TEST_SUITE_P(BytesPerPixel, MustLockSurface, testing::Values(1, 2, 3, 4));

@@ -15,6 +15,12 @@ PointSet PointsWithValue(const SDL_Surface* surface, Uint32 value)
     return points;
 }
 
+PointSet PointsWithColour(const SDL_Surface* surface, Uint32 rgb)
+{
+    return PointsWithValue(
+        surface, SDL_MapRGB(surface->format, Uint8(rgb >> 16), Uint8(rgb >> 8), Uint8(rgb)));
+}
+
 PointSet Rectangle(int x1, int y1, int x2, int y2)
 {
     PointSet points;
