@@ -5,27 +5,32 @@
 
 namespace sdltest {
 
+RgbMasks UsualMasks(int bytesPerPixel)
+{
+    return bytesPerPixel == 1   ? RgbMasks{0, 0, 0}
+           : bytesPerPixel == 2 ? RgbMasks{0xF800, 0x07E0, 0x001F}
+                                : RgbMasks{0xFF0000, 0x00FF00, 0x0000FF};
+}
+
+void GiveDistinctColours(SDL_Surface* surface)
+{
+    if (surface == nullptr || surface->format->BytesPerPixel != 1)
+        return;
+    SDL_Color colours[256];
+    for (int i = 0; i < 256; ++i)
+        colours[i] = {Uint8((i >> 5) * 255 / 7), Uint8(((i >> 2) & 7) * 255 / 7),
+                      Uint8((i & 3) * 255 / 3), 0};
+    SDL_SetColors(surface, colours, 0, 256);
+}
+
 Surface MakeSurface(int w, int h, int bytesPerPixel, void* pixels, int pitch)
 {
-    struct Masks {
-        Uint32 r, g, b;
-    };
-    const Masks m = bytesPerPixel == 1   ? Masks{0, 0, 0}
-                    : bytesPerPixel == 2 ? Masks{0xF800, 0x07E0, 0x001F}
-                                         : Masks{0xFF0000, 0x00FF00, 0x0000FF};
+    const RgbMasks m = UsualMasks(bytesPerPixel);
     const int bits = 8 * bytesPerPixel;
     Surface surface(pixels == nullptr
                         ? SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, bits, m.r, m.g, m.b, 0)
                         : SDL_CreateRGBSurfaceFrom(pixels, w, h, bits, pitch, m.r, m.g, m.b, 0));
-    if (surface != nullptr && bytesPerPixel == 1) {
-        // SDL starts an 8-bit surface with an all-black palette, where every colour maps to
-        // index 0: a 3-3-2 palette keeps distinct colours distinct.
-        SDL_Color colours[256];
-        for (int i = 0; i < 256; ++i)
-            colours[i] = {Uint8((i >> 5) * 255 / 7), Uint8(((i >> 2) & 7) * 255 / 7),
-                          Uint8((i & 3) * 255 / 3), 0};
-        SDL_SetColors(surface, colours, 0, 256);
-    }
+    GiveDistinctColours(surface);
     return surface;
 }
 

@@ -22,6 +22,16 @@ public:
     operator SDL_Surface*() && = delete;
 };
 
+// The usual RGB masks at bytesPerPixel (1 to 4): none at 1, 5-6-5 at 2, 8-8-8 above.
+struct RgbMasks {
+    Uint32 r, g, b;
+};
+RgbMasks UsualMasks(int bytesPerPixel);
+
+// SDL starts an 8-bit surface with an all-black palette, where every colour maps to index
+// 0: this gives it a 3-3-2 palette, so that distinct colours stay distinct. Others it leaves.
+void GiveDistinctColours(SDL_Surface* surface);
+
 // A software surface of w x h at bytesPerPixel (1 to 4), with the usual RGB masks; 8-bit
 // surfaces get a 3-3-2 palette. Over the caller's pixels, rows pitch bytes apart, if given.
 Surface MakeSurface(int w, int h, int bytesPerPixel, void* pixels = nullptr, int pitch = 0);
