@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 using sdltest::BoardOf;
@@ -12,9 +14,7 @@ using sdltest::RowsOf;
 
 namespace {
 
-struct Cell {
-    int i, j;
-};
+using Cell = std::pair<int, int>;  // (i, j)
 using Line = std::vector<Cell>;
 
 // All eight lines, listed by hand: three columns i, three rows j, two diagonals.
@@ -26,11 +26,7 @@ const std::vector<Line> kEveryLine = {
 
 bool Shares(const Line& a, const Line& b)
 {
-    for (const Cell& p : a)
-        for (const Cell& q : b)
-            if (p.i == q.i && p.j == q.j)
-                return true;
-    return false;
+    return std::find_first_of(a.begin(), a.end(), b.begin(), b.end()) != a.end();
 }
 
 TEST(Board, TheGlobalBoardStartsEmpty)
@@ -51,8 +47,8 @@ TEST(Setgame, EveryLineWinsForEitherSide)
     for (const int mark : {1, 0}) {
         for (size_t n = 0; n < kEveryLine.size(); ++n) {
             morvane board;
-            for (const Cell& c : kEveryLine[n])
-                board.cells[c.i][c.j] = mark;
+            for (const auto& [i, j] : kEveryLine[n])
+                board.cells[i][j] = mark;
             EXPECT_EQ(board.setgame(), mark) << "line " << n << " of " << mark << "s";
         }
     }
@@ -66,10 +62,10 @@ TEST(Setgame, ALineOfOnesBeatsALineOfZeros)
             if (Shares(ones, zeros))
                 continue;
             morvane board;
-            for (const Cell& c : ones)
-                board.cells[c.i][c.j] = 1;
-            for (const Cell& c : zeros)
-                board.cells[c.i][c.j] = 0;
+            for (const auto& [i, j] : ones)
+                board.cells[i][j] = 1;
+            for (const auto& [i, j] : zeros)
+                board.cells[i][j] = 0;
             EXPECT_EQ(board.setgame(), 1);
             ++pairs;
         }

@@ -68,14 +68,13 @@ TEST_F(PlayScreen, AClickOnAnOccupiedCellIsPrintedAndChangesNothing)
 
 TEST_F(PlayScreen, ClicksRightOfOrBelowTheBoardTouchNoCell)
 {
-    // (100, 300) would reach cells[2][0] through the array's storage, (300, 10) cells[3][0] past
-    // it.
+    // (100, 300) would reach cells[2][0] through the array's storage, (300, 10) cells[3][0]
+    // past it.
     const Uint16 clicks[][2] = {{270, 0}, {300, 10},  {479, 271},    {100, 300},
                                 {0, 270}, {269, 270}, {65535, 65535}};
     for (const auto& click : clicks) {
-        const std::string printed = Click(click[0], click[1]);
-        EXPECT_EQ(printed, "click : " + std::to_string(click[0]) + ", " + std::to_string(click[1]) +
-                               ", 1\n");
+        EXPECT_EQ(Click(click[0], click[1]), "click : " + std::to_string(click[0]) + ", " +
+                                                 std::to_string(click[1]) + ", 1\n");
         EXPECT_EQ(CountOf(t, morvane::kEmpty), 9) << click[0] << ", " << click[1];
     }
     EXPECT_TRUE(play().HumanToMove());
