@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include "board/morvane.h"
-#include "engine/CGameEngine.h"
-#include "engine/FrameLoop.h"
 #include "states/Bitmap.h"
 #include "states/CIntroState.h"
 #include "states/CMenuState.h"
@@ -9,8 +7,8 @@
 #include "states/CellSprite.h"
 #include "tests/e2e/support/TemporaryDirectory.h"
 #include "tests/support/BmpFile.h"
+#include "tests/support/RunningEngine.h"
 #include "tests/support/ScopedWorkingDirectory.h"
-#include "tests/support/SdlEvents.h"
 #include "tests/support/Surfaces.h"
 
 #include <gtest/gtest.h>
@@ -58,10 +56,10 @@ sdltest::Surface UnconvertedBoard(const SDL_PixelFormat* screenFormat)
     return screen;
 }
 
-TEST(CellFrames, BoardAndCursorEqualTheUnconvertedSpritesAndOnly8BitChannelsAreConverted)
+using CellFrames = RunningEngine;
+
+TEST_F(CellFrames, BoardAndCursorEqualTheUnconvertedSpritesAndOnly8BitChannelsAreConverted)
 {
-    CGameEngine engine;
-    engine.Init("test", 480, 272, 32, false);
     engine.PushState(CIntroState::Instance());
     engine.PushState(CMenuState::Instance());
     for (int bits : {8, 16, 24, 32}) {
@@ -75,29 +73,17 @@ TEST(CellFrames, BoardAndCursorEqualTheUnconvertedSpritesAndOnly8BitChannelsAreC
         t.cells[0][0] = morvane::kHuman;
         t.cells[2][1] = morvane::kComputer;
         sdltest::DrainEvents();
-        sdltest::PushMouseMotion(3 * kRadius, 3 * kRadius);
-        RunFrame(engine);
+        FrameAfter(sdltest::PushMouseMotion, 3 * kRadius, 3 * kRadius);
 
         const sdltest::Surface reference = UnconvertedBoard(engine.m_screen->format);
-        int differing = 0;
-        for (int y = 0; y < kBoardSide; ++y) {
-            for (int x = 0; x < kBoardSide; ++x) {
-                const Uint32 shown = sdltest::RgbAt(engine.m_screen, x, y);
-                const Uint32 wanted = sdltest::RgbAt(reference, x, y);
-                if (shown != wanted && differing++ == 0) {
-                    ADD_FAILURE() << "first difference at (" << x << ", " << y << "): " << std::hex
-                                  << shown << " shown, " << wanted << " unconverted";
-                }
-            }
-        }
-        EXPECT_EQ(differing, 0);
+        EXPECT_TRUE(sdltest::SameColours(engine.m_screen, reference, kBoardSide, kBoardSide))
+            << "the board as drawn from unconverted sprites";
 
         const sdltest::Surface cell(ToScreenFormatIfLossless(LoadCellSprite()));
         EXPECT_EQ(cell->format->BitsPerPixel == engine.m_screen->format->BitsPerPixel, bits >= 24)
             << "converted to the screen's format only at 8 bits a channel";
         engine.PopState();
     }
-    engine.Cleanup();
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 #include "tests/support/Surfaces.h"
 
 #include <cstring>
+#include <ios>
+#include <sstream>
 
 namespace sdltest {
 
@@ -62,6 +64,24 @@ Uint32 RgbAt(const SDL_Surface* surface, int x, int y)
     Uint8 r, g, b;
     SDL_GetRGB(PixelAt(surface, x, y), surface->format, &r, &g, &b);
     return (Uint32(r) << 16) | (Uint32(g) << 8) | b;
+}
+
+testing::AssertionResult SameColours(const SDL_Surface* shown, const SDL_Surface* wanted, int w,
+                                     int h)
+{
+    int differing = 0;
+    std::ostringstream first;
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const Uint32 a = RgbAt(shown, x, y), b = RgbAt(wanted, x, y);
+            if (a != b && differing++ == 0)
+                first << "first difference at (" << x << ", " << y << "): " << std::hex << a
+                      << " shown, " << b << " wanted";
+        }
+    }
+    if (differing == 0)
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure() << first.str() << "; " << differing << " points differ";
 }
 
 }  // namespace sdltest

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <SDL.h>
+#include <gtest/gtest.h>
 
 #include <memory>
 
@@ -42,5 +43,10 @@ Uint32 PixelAt(const SDL_Surface* surface, int x, int y);
 
 // The pixel at (x, y) as 0xRRGGBB, whatever the surface's format.
 Uint32 RgbAt(const SDL_Surface* surface, int x, int y);
+
+// Success when shown and wanted have the same colours at every point of the w x h area at
+// their top left; else where they first differ, and at how many points.
+testing::AssertionResult SameColours(const SDL_Surface* shown, const SDL_Surface* wanted, int w,
+                                     int h);
 
 }  // namespace sdltest
