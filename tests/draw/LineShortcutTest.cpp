@@ -36,10 +36,10 @@ public:
     }
 
     // Empty when both surfaces came out the same; else the first byte that differs.
-    std::string Differences(int x1, int y1, int x2, int y2, Uint8 r, Uint8 g, Uint8 b)
+    std::string Differences(int x1, int y1, int x2, int y2, SDL_Color c)
     {
-        DrawLine(m_shortcut.get(), x1, y1, x2, y2, r, g, b);
-        DrawLineThroughEveryPoint(m_plain.get(), x1, y1, x2, y2, r, g, b);
+        DrawLine(m_shortcut.get(), x1, y1, x2, y2, c.r, c.g, c.b);
+        DrawLineThroughEveryPoint(m_plain.get(), x1, y1, x2, y2, c.r, c.g, c.b);
         const auto* drawn = static_cast<const Uint8*>(m_shortcut.get()->pixels);
         const auto* plain = static_cast<const Uint8*>(m_plain.get()->pixels);
         const auto [a, e] = std::mismatch(drawn, drawn + Bytes(), plain);
@@ -93,14 +93,12 @@ std::string FirstDifference(Twins& twins, int length, int across, bool horizonta
                 continue;
             // Alternately black, whose runs are written with memset at every depth, and a
             // colour of unlike bytes, written pixel by pixel.
-            const Uint8 red = span % 2 == 0 ? 0 : 200;
-            const Uint8 green = span % 2 == 0 ? 0 : 255;
-            const Uint8 blue = span % 2 == 0 ? 0 : 50;
-            const std::string found =
-                horizontal ? twins.Differences(start, fixed, static_cast<int>(end), fixed, red,
-                                               green, blue)
-                           : twins.Differences(fixed, start, fixed, static_cast<int>(end), red,
-                                               green, blue);
+            const SDL_Color colour =
+                span % 2 == 0 ? SDL_Color{0, 0, 0, 0} : SDL_Color{200, 255, 50, 0};
+            const int last = static_cast<int>(end);
+            const std::string found = horizontal
+                                          ? twins.Differences(start, fixed, last, fixed, colour)
+                                          : twins.Differences(fixed, start, fixed, last, colour);
             if (!found.empty())
                 return found;
         }
