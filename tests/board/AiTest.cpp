@@ -8,8 +8,7 @@
 #include <ctime>
 #include <utility>
 
-using sdltest::BoardOf;
-using sdltest::CountOf;
+using namespace sdltest;
 
 namespace {
 

@@ -8,9 +8,7 @@
 #include <utility>
 #include <vector>
 
-using sdltest::BoardOf;
-using sdltest::Rows;
-using sdltest::RowsOf;
+using namespace sdltest;
 
 namespace {
 

@@ -13,9 +13,7 @@
 #include <cstring>
 #include <vector>
 
-using drawtest::PointSet;
-using drawtest::PointsWithColour;
-using drawtest::PointsWithValue;
+using namespace drawtest;
 
 namespace {
 

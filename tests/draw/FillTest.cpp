@@ -7,9 +7,7 @@
 
 #include <climits>
 
-using drawtest::PointsWithColour;
-using drawtest::PointsWithValue;
-using drawtest::Rectangle;
+using namespace drawtest;
 
 namespace {
 

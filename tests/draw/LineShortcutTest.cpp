@@ -17,8 +17,7 @@
 // line for line, over every span up to and past the shortcut's limit.
 
 using draw_detail::DrawLineThroughEveryPoint;
-using drawtest::PointsAlong;
-using drawtest::PointSet;
+using namespace drawtest;
 
 namespace {
 

@@ -7,10 +7,7 @@
 
 #include <climits>
 
-using drawtest::PointsAlong;
-using drawtest::PointSet;
-using drawtest::PointsWithColour;
-using drawtest::PointsWithValue;
+using namespace drawtest;
 
 namespace {
 

@@ -22,9 +22,7 @@ TEST_F(FrameLoop, InitGivesARunningEngineWithA480By272Window)
 TEST_F(FrameLoop, AQuitWhileHandlingEventsStillUpdatesAndDrawsThatFrame)
 {
     engine.PushState(&a);
-    a.onNextEvents = [](CGameEngine* game) {
-        game->Quit();
-    };
+    a.onNextEvents = &CGameEngine::Quit;
     log.clear();
 
     RunFrameLoop(engine);
@@ -48,9 +46,7 @@ TEST_F(FrameLoop, AStatePoppedWhileHandlingEventsHandsTheFrameToTheOneBelow)
 {
     engine.PushState(&a);
     engine.PushState(&b);
-    b.onNextEvents = [](CGameEngine* game) {
-        game->PopState();
-    };
+    b.onNextEvents = &CGameEngine::PopState;
     log.clear();
 
     RunFrame(engine);
@@ -60,9 +56,7 @@ TEST_F(FrameLoop, AStatePoppedWhileHandlingEventsHandsTheFrameToTheOneBelow)
 TEST_F(FrameLoop, StopsWhenTheLastStateIsGoneRatherThanSpinning)
 {
     engine.PushState(&a);
-    a.onNextEvents = [](CGameEngine* game) {
-        game->PopState();
-    };
+    a.onNextEvents = &CGameEngine::PopState;
 
     RunFrameLoop(engine);
     EXPECT_TRUE(engine.Running()) << "nobody asked to quit";

@@ -36,9 +36,8 @@ protected:
     // One frame after a left click at (x, y); gives what the frame printed.
     std::string Click(Uint16 x, Uint16 y)
     {
-        PushMouseButtonDown(SDL_BUTTON_LEFT, x, y);
         testing::internal::CaptureStdout();
-        RunFrame(engine);
+        FrameAfter(PushMouseButtonDown, SDL_BUTTON_LEFT, x, y);
         fflush(stdout);
         return testing::internal::GetCapturedStdout();
     }
