@@ -67,12 +67,8 @@ TEST(AI, PlaysOneMarkAMoveUntilTheGameEnds)
 class AIOnAFixedClock : public testing::Test {
 protected:
     static constexpr std::time_t kNow = 1700000000;
-    void SetUp() override
-    {
-        morvane::readClock = [](std::time_t*) {
-            return kNow;
-        };
-    }
+    static std::time_t FixedClock(std::time_t*) { return kNow; }
+    void SetUp() override { morvane::readClock = FixedClock; }
     void TearDown() override { morvane::readClock = std::time; }
 };
 

@@ -27,11 +27,7 @@ std::vector<double> CandidateAngles()
     return angles;
 }
 
-int ShiftFor(int bytesPerPixel)
-{
-    const int shifts[] = {0, 1, 2, 1, 4};
-    return shifts[bytesPerPixel];
-}
+constexpr int kShiftFor[] = {0, 1, 2, 1, 4};  // columns left, by bytes per pixel
 
 std::vector<Uint8> MemoryOf(const SDL_Surface* s)
 {
@@ -58,7 +54,7 @@ std::vector<Uint8> ExpectedCircleMemory(const SDL_Surface* s, int x, int y, int 
         const long long py = static_cast<long long>(fy);
         if (!(px < s->w && py < s->h && px > 0 && py > 0))
             continue;
-        const long long offset = py * s->pitch + (px - ShiftFor(bpp)) * bpp;
+        const long long offset = py * s->pitch + (px - kShiftFor[bpp]) * bpp;
         if (offset < 0 || offset + bpp > size)
             continue;
         for (int i = 0; i < bpp; ++i)  // little-endian machine: low byte first for every size
@@ -103,7 +99,7 @@ TEST_P(CircleAtEveryDepth, SkipsComputedColumnZeroRowZeroAndTheRightEdge)
     // surface) and the one at angle pi at computed column 0; both are skipped. The
     // second candidate, at 89.99 and 44.77, is the rightmost point drawn.
     DrawCircle(surface, 45, 45, 45, 255, 255, 255);
-    const int shift = ShiftFor(GetParam());
+    const int shift = kShiftFor[GetParam()];
     const PointSet drawn = PointsWithColour(surface, 0xFFFFFF);
     EXPECT_TRUE(drawn.count({89 - shift, 44}));
     EXPECT_FALSE(drawn.count({90 - shift, 45}));

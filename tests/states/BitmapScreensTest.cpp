@@ -24,13 +24,6 @@ CGameState* const kPlay = CPlayState::Instance();
 
 using BitmapScreens = RunningEngine;
 
-const auto Space = [] {
-    PushKeyDown(SDLK_SPACE);
-};
-const auto Escape = [] {
-    PushKeyDown(SDLK_ESCAPE);
-};
-
 TEST_F(BitmapScreens, EachScreenAnswersItsInputs)
 {
     struct Row {
@@ -40,25 +33,25 @@ TEST_F(BitmapScreens, EachScreenAnswersItsInputs)
         CGameState* expectedTop;      // null: the game quits and the stack stays as it was
     };
     const Row rows[] = {
-        {"intro Space", kIntro, Space, kMenu},
+        {"intro Space", kIntro, [] { PushKeyDown(SDLK_SPACE); }, kMenu},
         {"intro button 9", kIntro, [] { PushJoyButtonDown(kJoystickOn); }, kMenu},
-        {"intro Escape", kIntro, Escape, nullptr},
+        {"intro Escape", kIntro, [] { PushKeyDown(SDLK_ESCAPE); }, nullptr},
         {"intro button 8", kIntro, [] { PushJoyButtonDown(kJoystickBack); }, nullptr},
         {"intro close", kIntro, PushQuit, nullptr},
         {"intro key up", kIntro, [] { PushKeyUp(SDLK_SPACE); }, kIntro},
         {"intro other key", kIntro, [] { PushKeyDown(SDLK_a); }, kIntro},
         {"intro click", kIntro, [] { PushMouseButtonDown(1, 10, 10); }, kIntro},
         {"intro button 1", kIntro, [] { PushJoyButtonDown(1); }, kIntro},
-        {"menu Space", kMenu, Space, kPlay},
+        {"menu Space", kMenu, [] { PushKeyDown(SDLK_SPACE); }, kPlay},
         {"menu button 9", kMenu, [] { PushJoyButtonDown(kJoystickOn); }, kPlay},
-        {"menu Escape", kMenu, Escape, kIntro},
+        {"menu Escape", kMenu, [] { PushKeyDown(SDLK_ESCAPE); }, kIntro},
         {"menu button 8", kMenu, [] { PushJoyButtonDown(kJoystickBack); }, kIntro},
         {"menu close", kMenu, PushQuit, nullptr},
         {"menu i", kMenu, [] { PushKeyDown(SDLK_i); }, kMenu},
-        {"item Escape", kItem, Escape, kIntro},
+        {"item Escape", kItem, [] { PushKeyDown(SDLK_ESCAPE); }, kIntro},
         {"item button 8", kItem, [] { PushJoyButtonDown(kJoystickBack); }, kIntro},
         {"item button 9", kItem, [] { PushJoyButtonDown(kJoystickOn); }, kIntro},
-        {"item Space", kItem, Space, kItem},
+        {"item Space", kItem, [] { PushKeyDown(SDLK_SPACE); }, kItem},
         {"item close", kItem, PushQuit, nullptr},
     };
     for (const Row& row : rows) {
@@ -67,9 +60,7 @@ TEST_F(BitmapScreens, EachScreenAnswersItsInputs)
         if (row.top != kIntro) {
             engine.PushState(row.top);
         }
-        row.input();
-
-        RunFrame(engine);
+        FrameAfter(row.input);
         EXPECT_EQ(engine.Running(), row.expectedTop != nullptr);
         EXPECT_EQ(engine.Top(), row.expectedTop != nullptr ? row.expectedTop : row.top);
         if (row.expectedTop != kPlay) {  // the board warps the mouse, which queues a motion
@@ -85,8 +76,8 @@ TEST_F(BitmapScreens, EachScreenAnswersItsInputs)
 TEST_F(BitmapScreens, TakeOneEventPerFrame)
 {
     engine.PushState(kIntro);
-    Space();
-    Space();
+    PushKeyDown(SDLK_SPACE);
+    PushKeyDown(SDLK_SPACE);
 
     RunFrame(engine);
     EXPECT_EQ(engine.Top(), kMenu);
@@ -107,10 +98,10 @@ TEST_F(BitmapScreens, ShowTheirPictureAndTheIntroIsRedrawnOnReturn)
     RunFrame(engine);
     EXPECT_TRUE(SameColours(engine.m_screen, intro, intro->w, intro->h));
 
-    FrameAfter(Space);
+    FrameAfter(PushKeyDown, SDLK_SPACE);
     EXPECT_TRUE(SameColours(engine.m_screen, menu, menu->w, menu->h));
 
-    FrameAfter(Escape);
+    FrameAfter(PushKeyDown, SDLK_ESCAPE);
     EXPECT_EQ(engine.Top(), kIntro);
     EXPECT_TRUE(SameColours(engine.m_screen, intro, intro->w, intro->h))
         << "the intro draws in the frame that uncovers it";
@@ -124,15 +115,15 @@ TEST_F(BitmapScreens, AMissingPictureIsReportedAndTheScreensStillWork)
     testing::internal::CaptureStderr();
     engine.PushState(kIntro);
     RunFrame(engine);
-    FrameAfter(Space);
+    FrameAfter(PushKeyDown, SDLK_SPACE);
     const std::string errors = testing::internal::GetCapturedStderr();
 
     EXPECT_NE(errors.find("intro.bmp"), std::string::npos) << errors;
     EXPECT_NE(errors.find("menu.bmp"), std::string::npos) << errors;
     EXPECT_EQ(engine.Top(), kMenu);
 
-    FrameAfter(Escape);
-    FrameAfter(Escape);
+    FrameAfter(PushKeyDown, SDLK_ESCAPE);
+    FrameAfter(PushKeyDown, SDLK_ESCAPE);
     EXPECT_FALSE(engine.Running());
 }
 
