@@ -9,6 +9,8 @@
 #include "draw/SurfaceLock.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <cstring>
 
 using draw_detail::MemoryOf;
 using draw_detail::PixelMemory;
@@ -50,9 +52,13 @@ void FillArea(PixelWriter<Bpp> /*pixelSize*/, const PixelMemory& memory, int x1,
                        static_cast<long long>(right) * (bottom - top), c);
         return;
     }
-    for (int y = top; y < bottom; ++y) {
-        Writer::PutRun(memory.base + Writer::RowOffset(y, memory.pitch) + left * Bpp, right - left,
-                       c);
+    // One row is written pixel by pixel, the others are copies of it: a copy per row costs
+    // far less than the handful of doubling copies a run of its own would.
+    Uint8* const first = memory.base + Writer::RowOffset(top, memory.pitch) + left * Bpp;
+    const std::size_t rowBytes = static_cast<std::size_t>(right - left) * Bpp;
+    Writer::PutRun(first, right - left, c);
+    for (int y = top + 1; y < bottom; ++y) {
+        std::memcpy(memory.base + Writer::RowOffset(y, memory.pitch) + left * Bpp, first, rowBytes);
     }
 }
 
