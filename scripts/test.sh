@@ -34,6 +34,14 @@ run_suite() {
   ctest --test-dir "$1" --output-on-failure -j"$jobs" -LE wine
 }
 
+# Lists each test the last ctest run in build skipped, as "skipped <where>: <test>: <reason>".
+# gtest prints the reason on the line after "Skipped"; each test ran in a process of its own.
+list_skips() {
+  awk -v where="$2" '/^\[ RUN      \] / { test = $4 }
+    /: Skipped$/ { getline reason; print "skipped " where ": " test ": " reason }' \
+    "$1/Testing/Temporary/LastTest.log"
+}
+
 # The folder of sdl12-compat's libSDL-1.2.so.0, beside the classic one.
 compat_dir=$(dirname "$(dpkg -L libsdl1.2-compat | grep '/sdl12-compat/libSDL-1.2\.so\.0$')")
 
@@ -57,10 +65,7 @@ run_suite_on() {
   fi
   local status=0
   LD_LIBRARY_PATH=$path run_suite "$build" | tee "$build/ctest-on-$name.log" || status=$?
-  # gtest prints the reason on the line after "Skipped"; each test ran in a process of its own.
-  awk '/^\[ RUN      \] / { test = $4 }
-       /: Skipped$/ { getline reason; print "skipped on '"$name"': " test ": " reason }' \
-    "$build/Testing/Temporary/LastTest.log" | tee "$build/skipped-on-$name.txt"
+  list_skips "$build" "on $name" | tee "$build/skipped-on-$name.txt"
   [ "$status" -eq 0 ] || echo "FAILED on $name: see the tests listed above" >&2
   return "$status"
 }
@@ -98,10 +103,8 @@ echo "=== build: the Windows program under Wine ==="
 # A click sent under Wine is lost before the board has taken the pointer
 # now and then: a test that fails there gets one more try, and ctest says so.
 ctest --test-dir "$root/build" --output-on-failure -L wine --repeat until-pass:2
-# Wine cannot do all that Linux does; gtest prints each reason on the line after "Skipped".
-awk '/^\[ RUN      \] / { test = $4 }
-     /: Skipped$/ { getline reason; print "skipped under Wine: " test ": " reason }' \
-  "$root/build/Testing/Temporary/LastTest.log"
+# Wine cannot do all that Linux does.
+list_skips "$root/build" "under Wine"
 
 build_suite "$root/build-sanitize" -DNOUGHTS_SANITIZE=ON -DNOUGHTS_BUILD_TESTS=ON -DNOUGHTS_BUILD_BENCHMARKS=OFF \
   -DNOUGHTS_E2E_WINDOWS_ZIP=

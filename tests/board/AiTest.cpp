@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "board/morvane.h"
+#include "tests/support/BoardRows.h"
 
 #include <gtest/gtest.h>
 
@@ -7,27 +8,15 @@
 #include <ctime>
 #include <utility>
 
-namespace {
+using namespace sdltest;
 
-int CountOf(const morvane& board, int value)
-{
-    int n = 0;
-    for (const auto& column : board.cells)
-        for (int cell : column)
-            n += cell == value;
-    return n;
-}
+namespace {
 
 TEST(AI, FillsTheOnlyEmptyCellAndPassesTheTurn)
 {
     for (int empty = 0; empty < 9; ++empty) {
         for (const bool turn : {false, true}) {
-            // A board with no line, emptied at one cell: o x o / o x x / x o o (rows).
-            const int full[3][3] = {{1, 1, 0}, {0, 0, 1}, {1, 0, 1}};
-            morvane board;
-            for (int i = 0; i < 3; ++i)
-                for (int j = 0; j < 3; ++j)
-                    board.cells[i][j] = full[i][j];
+            morvane board = BoardOf({"OXO", "OXX", "XOO"});  // a full board with no line
             board.cells[empty / 3][empty % 3] = -1;
             ASSERT_EQ(board.setgame(), -1);
 
@@ -41,23 +30,18 @@ TEST(AI, FillsTheOnlyEmptyCellAndPassesTheTurn)
 
 TEST(AI, LeavesFinishedBoardsAndTheTurnAlone)
 {
-    const int boards[][3][3] = {
-        {{1, 1, 1}, {-1, 0, -1}, {0, -1, -1}},  // the human has a line
-        {{0, -1, 1}, {0, 1, -1}, {0, -1, -1}},  // the computer has one
-        {{1, 1, 0}, {0, 0, 1}, {1, 0, 1}},      // a draw
+    const sdltest::Rows boards[] = {
+        {"O.X", "OX.", "O.."},  // the human has a line
+        {"XXX", ".O.", "O.."},  // the computer has one
+        {"OXO", "OXX", "XOO"},  // a draw
     };
-    for (const auto& cells : boards) {
+    for (const auto& rows : boards) {
         for (const bool turn : {false, true}) {
-            morvane board;
-            for (int i = 0; i < 3; ++i)
-                for (int j = 0; j < 3; ++j)
-                    board.cells[i][j] = cells[i][j];
+            morvane board = BoardOf(rows);
             bool theTurn = turn;
             board.AI(theTurn);
             EXPECT_EQ(theTurn, turn);
-            for (int i = 0; i < 3; ++i)
-                for (int j = 0; j < 3; ++j)
-                    EXPECT_EQ(board.cells[i][j], cells[i][j]);
+            EXPECT_EQ(sdltest::RowsOf(board), rows);
         }
     }
 }
@@ -83,12 +67,8 @@ TEST(AI, PlaysOneMarkAMoveUntilTheGameEnds)
 class AIOnAFixedClock : public testing::Test {
 protected:
     static constexpr std::time_t kNow = 1700000000;
-    void SetUp() override
-    {
-        morvane::readClock = [](std::time_t*) {
-            return kNow;
-        };
-    }
+    static std::time_t FixedClock(std::time_t*) { return kNow; }
+    void SetUp() override { morvane::readClock = FixedClock; }
     void TearDown() override { morvane::readClock = std::time; }
 };
 

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "board/BoardColours.h"
 #include "board/morvane.h"
+#include "tests/support/BoardRows.h"
 #include "tests/support/Surfaces.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 
 using sdltest::RgbAt;
@@ -19,22 +21,9 @@ constexpr Uint32 kBlack = 0x000000;
 
 class Drawmap : public testing::Test {
 protected:
-    void SetUp() override
+    static sdltest::Surface Sprite(Uint32 rgb)
     {
-        screen = sdltest::MakeSurface(480, 272, 4);
-        o = Sprite(kRed);
-        x = Sprite(kGreen);
-        empty = Sprite(kBlue);
-    }
-    void TearDown() override
-    {
-        for (SDL_Surface* s : {screen, o, x, empty})
-            SDL_FreeSurface(s);
-    }
-
-    static SDL_Surface* Sprite(Uint32 rgb)
-    {
-        SDL_Surface* s = sdltest::MakeSurface(90, 90, 4);
+        sdltest::Surface s = sdltest::MakeSurface(90, 90, 4);
         SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF));
         return s;
     }
@@ -49,19 +38,16 @@ protected:
         return RgbAt(s, 89, 89) != kWhite && RgbAt(s, 1, 1) != kWhite;
     }
 
-    static bool IsUntouched(const SDL_Surface* s, Uint32 rgb)
+    static testing::AssertionResult IsUntouched(const SDL_Surface* s, Uint32 rgb)
     {
-        for (int y = 0; y < 90; ++y)
-            for (int x = 0; x < 90; ++x)
-                if (RgbAt(s, x, y) != rgb)
-                    return false;
-        return true;
+        const sdltest::Surface fresh = Sprite(rgb);
+        return sdltest::SameColours(s, fresh, 90, 90);
     }
 
-    SDL_Surface* screen = nullptr;
-    SDL_Surface* o = nullptr;
-    SDL_Surface* x = nullptr;
-    SDL_Surface* empty = nullptr;
+    const sdltest::Surface screen = sdltest::MakeSurface(480, 272, 4);
+    const sdltest::Surface o = Sprite(kRed);
+    const sdltest::Surface x = Sprite(kGreen);
+    const sdltest::Surface empty = Sprite(kBlue);
     morvane board;
 };
 
@@ -101,19 +87,14 @@ TEST_F(Drawmap, FramesOnlyTheSpritesShownAndKeepsTheFrame)
 TEST_F(Drawmap, LaterCellsCoverEarlierOnesColumnByColumn)
 {
     // At radius 0 every cell lands at (0, 0): the last, cells[2][2], is on top.
-    for (auto& column : board.cells)
-        for (int& cell : column)
-            cell = 1;
-    board.cells[2][2] = 0;
+    board = sdltest::BoardOf({"OOO", "OOO", "OOX"});
     board.drawmap(screen, o, x, empty, 0);
     EXPECT_EQ(RgbAt(screen, 5, 5), kGreen);
 
     // At pitch 40 the 90-pixel sprites overlap. (60, 60) lies in cells (0,0), (0,1),
     // (1,0) and (1,1); only (0,1) holds O and (1,0) X, the others no mark at all. Going
     // down column 0 first, then column 1, draws (1,0) last.
-    for (auto& column : board.cells)
-        for (int& cell : column)
-            cell = 7;
+    std::fill_n(&board.cells[0][0], 9, 7);
     board.cells[0][1] = 1;
     board.cells[1][0] = 0;
     SDL_FillRect(screen, nullptr, 0);

@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "board/morvane.h"
+#include "tests/support/BoardRows.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
+#include <algorithm>
+#include <utility>
 #include <vector>
+
+using namespace sdltest;
 
 namespace {
 
-struct Cell {
-    int i, j;
-};
+using Cell = std::pair<int, int>;  // (i, j)
 using Line = std::vector<Cell>;
 
 // All eight lines, listed by hand: three columns i, three rows j, two diagonals.
@@ -20,39 +22,21 @@ const std::vector<Line> kEveryLine = {
     {{0, 0}, {1, 1}, {2, 2}}, {{2, 0}, {1, 1}, {0, 2}},
 };
 
-morvane Board(const std::vector<std::string>& rows)
-{
-    // rows[j][i]: 'o' a human mark (1), 'x' the computer's (0), '.' empty.
-    morvane board;
-    for (int j = 0; j < 3; ++j)
-        for (int i = 0; i < 3; ++i)
-            board.cells[i][j] = rows[j][i] == 'o' ? 1 : rows[j][i] == 'x' ? 0 : -1;
-    return board;
-}
-
 bool Shares(const Line& a, const Line& b)
 {
-    for (const Cell& p : a)
-        for (const Cell& q : b)
-            if (p.i == q.i && p.j == q.j)
-                return true;
-    return false;
+    return std::find_first_of(a.begin(), a.end(), b.begin(), b.end()) != a.end();
 }
 
 TEST(Board, TheGlobalBoardStartsEmpty)
 {
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j)
-            EXPECT_EQ(t.cells[i][j], -1);
+    EXPECT_EQ(RowsOf(t), (Rows{"...", "...", "..."}));
 }
 
 TEST(Board, ResetEmptiesEveryCell)
 {
-    morvane board = Board({"ox.", "xox", "o.o"});
+    morvane board = BoardOf({"OX.", "XOX", "O.O"});
     board.reset();
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j)
-            EXPECT_EQ(board.cells[i][j], -1);
+    EXPECT_EQ(RowsOf(board), (Rows{"...", "...", "..."}));
     EXPECT_EQ(board.setgame(), -1);
 }
 
@@ -61,8 +45,8 @@ TEST(Setgame, EveryLineWinsForEitherSide)
     for (const int mark : {1, 0}) {
         for (size_t n = 0; n < kEveryLine.size(); ++n) {
             morvane board;
-            for (const Cell& c : kEveryLine[n])
-                board.cells[c.i][c.j] = mark;
+            for (const auto& [i, j] : kEveryLine[n])
+                board.cells[i][j] = mark;
             EXPECT_EQ(board.setgame(), mark) << "line " << n << " of " << mark << "s";
         }
     }
@@ -76,30 +60,30 @@ TEST(Setgame, ALineOfOnesBeatsALineOfZeros)
             if (Shares(ones, zeros))
                 continue;
             morvane board;
-            for (const Cell& c : ones)
-                board.cells[c.i][c.j] = 1;
-            for (const Cell& c : zeros)
-                board.cells[c.i][c.j] = 0;
+            for (const auto& [i, j] : ones)
+                board.cells[i][j] = 1;
+            for (const auto& [i, j] : zeros)
+                board.cells[i][j] = 0;
             EXPECT_EQ(board.setgame(), 1);
             ++pairs;
         }
     }
     EXPECT_EQ(pairs, 12);  // two parallel lines apart, in both directions, each way round
 
-    EXPECT_EQ(Board({"ooo", "...", "xxx"}).setgame(), 1);
-    EXPECT_EQ(Board({"xxx", "...", "ooo"}).setgame(), 1);
+    EXPECT_EQ(BoardOf({"OOO", "...", "XXX"}).setgame(), 1);
+    EXPECT_EQ(BoardOf({"XXX", "...", "OOO"}).setgame(), 1);
 }
 
 TEST(Setgame, FullAndNearlyFullBoardsWithoutALine)
 {
-    EXPECT_EQ(Board({"...", "...", "..."}).setgame(), -1);
-    EXPECT_EQ(Board({"oxo", "oxx", "xoo"}).setgame(), 2);
-    EXPECT_EQ(Board({"oxo", "o.x", "xoo"}).setgame(), -1);
-    EXPECT_EQ(Board({"oxo", "oxx", "xo."}).setgame(), -1);
-    EXPECT_EQ(Board({".xo", "oxx", "xoo"}).setgame(), -1);
+    EXPECT_EQ(BoardOf({"...", "...", "..."}).setgame(), -1);
+    EXPECT_EQ(BoardOf({"OXO", "OXX", "XOO"}).setgame(), 2);
+    EXPECT_EQ(BoardOf({"OXO", "O.X", "XOO"}).setgame(), -1);
+    EXPECT_EQ(BoardOf({"OXO", "OXX", "XO."}).setgame(), -1);
+    EXPECT_EQ(BoardOf({".XO", "OXX", "XOO"}).setgame(), -1);
     // A full board with a line is a win, not a draw.
-    EXPECT_EQ(Board({"oxo", "xox", "xoo"}).setgame(), 1);
-    EXPECT_EQ(Board({"xxx", "oox", "oxo"}).setgame(), 0);
+    EXPECT_EQ(BoardOf({"OXO", "XOX", "XOO"}).setgame(), 1);
+    EXPECT_EQ(BoardOf({"XXX", "OOX", "OXO"}).setgame(), 0);
 }
 
 TEST(Setgame, TheExamplesOfTheRules)

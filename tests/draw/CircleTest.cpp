@@ -7,13 +7,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstring>
 #include <vector>
 
-using drawtest::PointSet;
-using drawtest::PointsWithValue;
+using namespace drawtest;
 
 namespace {
 
@@ -27,10 +27,12 @@ std::vector<double> CandidateAngles()
     return angles;
 }
 
-int ShiftFor(int bytesPerPixel)
+constexpr int kShiftFor[] = {0, 1, 2, 1, 4};  // columns left, by bytes per pixel
+
+std::vector<Uint8> MemoryOf(const SDL_Surface* s)
 {
-    const int shifts[] = {0, 1, 2, 1, 4};
-    return shifts[bytesPerPixel];
+    const auto* bytes = static_cast<const Uint8*>(s->pixels);
+    return std::vector<Uint8>(bytes, bytes + static_cast<size_t>(s->pitch) * s->h);
 }
 
 // The pixel memory a circle must leave: black, with value c stored at every candidate
@@ -39,9 +41,8 @@ int ShiftFor(int bytesPerPixel)
 std::vector<Uint8> ExpectedCircleMemory(const SDL_Surface* s, int x, int y, int radius, Uint32 c)
 {
     const int bpp = s->format->BytesPerPixel;
-    const long long size = static_cast<long long>(s->pitch) * s->h;
-    std::vector<Uint8> memory(static_cast<const Uint8*>(s->pixels),
-                              static_cast<const Uint8*>(s->pixels) + size);
+    std::vector<Uint8> memory = MemoryOf(s);
+    const long long size = static_cast<long long>(memory.size());
     for (int row = 0; row < s->h; ++row)
         std::memset(memory.data() + row * s->pitch, 0, static_cast<size_t>(s->w) * bpp);
     for (const double a : CandidateAngles()) {
@@ -53,19 +54,13 @@ std::vector<Uint8> ExpectedCircleMemory(const SDL_Surface* s, int x, int y, int 
         const long long py = static_cast<long long>(fy);
         if (!(px < s->w && py < s->h && px > 0 && py > 0))
             continue;
-        const long long offset = py * s->pitch + (px - ShiftFor(bpp)) * bpp;
+        const long long offset = py * s->pitch + (px - kShiftFor[bpp]) * bpp;
         if (offset < 0 || offset + bpp > size)
             continue;
         for (int i = 0; i < bpp; ++i)  // little-endian machine: low byte first for every size
             memory[offset + i] = static_cast<Uint8>(c >> (8 * i));
     }
     return memory;
-}
-
-std::vector<Uint8> MemoryOf(const SDL_Surface* s)
-{
-    const auto* bytes = static_cast<const Uint8*>(s->pixels);
-    return std::vector<Uint8>(bytes, bytes + static_cast<size_t>(s->pitch) * s->h);
 }
 
 TEST(CircleReference, HasTheHandCountedNumberOfCandidates)
@@ -77,16 +72,12 @@ class CircleAtEveryDepth : public testing::TestWithParam<int> {
 protected:
     void SetUp() override
     {
-        surface = sdltest::MakeSurface(90, 90, GetParam());
         ASSERT_NE(surface, nullptr);
         SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 128, 128, 128));
-        white = SDL_MapRGB(surface->format, 255, 255, 255);
         orange = SDL_MapRGB(surface->format, 250, 140, 10);
     }
-    void TearDown() override { SDL_FreeSurface(surface); }
 
-    SDL_Surface* surface = nullptr;
-    Uint32 white = 0;
+    const sdltest::Surface surface = sdltest::MakeSurface(90, 90, GetParam());
     Uint32 orange = 0;
 };
 
@@ -108,8 +99,8 @@ TEST_P(CircleAtEveryDepth, SkipsComputedColumnZeroRowZeroAndTheRightEdge)
     // surface) and the one at angle pi at computed column 0; both are skipped. The
     // second candidate, at 89.99 and 44.77, is the rightmost point drawn.
     DrawCircle(surface, 45, 45, 45, 255, 255, 255);
-    const int shift = ShiftFor(GetParam());
-    const PointSet drawn = PointsWithValue(surface, white);
+    const int shift = kShiftFor[GetParam()];
+    const PointSet drawn = PointsWithColour(surface, 0xFFFFFF);
     EXPECT_TRUE(drawn.count({89 - shift, 44}));
     EXPECT_FALSE(drawn.count({90 - shift, 45}));
     for (const auto& point : drawn) {
@@ -124,39 +115,32 @@ INSTANTIATE_TEST_SUITE_P(BytesPerPixel, CircleAtEveryDepth, testing::Values(1, 2
 
 TEST(Circle, FourBytePointsNearTheLeftEdgeLandAtTheEndOfTheRowAbove)
 {
-    SDL_Surface* surface = sdltest::MakeSurface(90, 90, 4);
+    const sdltest::Surface surface = sdltest::MakeSurface(90, 90, 4);
     DrawCircle(surface, 45, 45, 45, 255, 255, 255);
-    const Uint32 white = SDL_MapRGB(surface->format, 255, 255, 255);
     // Computed columns 1 to 3 move four left, past the row's start: the true outline
     // reaches no further right than column 85, so columns 86 to 89 hold only these.
-    int wrapped = 0;
-    for (const auto& point : PointsWithValue(surface, white))
-        wrapped += point.first >= 86;
-    EXPECT_GT(wrapped, 0);
-    SDL_FreeSurface(surface);
+    const PointSet drawn = PointsWithColour(surface, 0xFFFFFF);
+    EXPECT_GT(std::count_if(drawn.begin(), drawn.end(), [](auto p) { return p.first >= 86; }), 0);
 }
 
 TEST(Circle, BlackensTheWholeSurfaceFirst)
 {
-    SDL_Surface* surface = sdltest::MakeSurface(30, 20, 4);
+    const sdltest::Surface surface = sdltest::MakeSurface(30, 20, 4);
     SDL_FillRect(surface, nullptr, 0xFFFFFF);
     DrawCircle(surface, 1000, 1000, 5, 255, 255, 255);
     EXPECT_EQ(PointsWithValue(surface, 0).size(), 600u);
-    SDL_FreeSurface(surface);
 }
 
 TEST(Circle, DrawsEachOfItsCandidatePointsOnce)
 {
     // About ten pixels apart on a radius of 1999, none of the 1253 points repeats and
     // all lie inside: the count of lit pixels is the count of candidates.
-    SDL_Surface* surface = sdltest::MakeSurface(4001, 4001, 1);
+    const sdltest::Surface surface = sdltest::MakeSurface(4001, 4001, 1);
     ASSERT_NE(surface, nullptr);
     DrawCircle(surface, 2000, 2000, 1999, 255, 255, 255);
-    const Uint32 white = SDL_MapRGB(surface->format, 255, 255, 255);
-    const PointSet drawn = PointsWithValue(surface, white);
+    const PointSet drawn = PointsWithColour(surface, 0xFFFFFF);
     EXPECT_EQ(drawn.size(), 1253u);
     EXPECT_TRUE(drawn.count({3998, 2000}));  // the start, computed column 3999, one left
-    SDL_FreeSurface(surface);
 }
 
 TEST(Circle, HugeRadiiAndFarCentresWriteNothingOutside)
@@ -198,32 +182,19 @@ TEST(Circle, OnTheScreenDrawsAsOnAnySurface)
 
 TEST(CircleUpdateArea, IsTheNamedRectangleCutToTheScreen)
 {
-    SDL_Rect area{};
-    // Corner (x - r, y - r), size (x + r, y + r).
-    ASSERT_TRUE(draw_detail::CircleUpdateArea(480, 272, 45, 45, 45, &area));
-    EXPECT_EQ(area.x, 0);
-    EXPECT_EQ(area.y, 0);
-    EXPECT_EQ(area.w, 90);
-    EXPECT_EQ(area.h, 90);
-
-    ASSERT_TRUE(draw_detail::CircleUpdateArea(480, 272, 100, 60, 20, &area));
-    EXPECT_EQ(area.x, 80);
-    EXPECT_EQ(area.y, 40);
-    EXPECT_EQ(area.w, 120);
-    EXPECT_EQ(area.h, 80);
-
-    // Past the right and bottom edges: cut there. Left of and above the corner: cut to 0.
-    ASSERT_TRUE(draw_detail::CircleUpdateArea(480, 272, 400, 200, 100, &area));
-    EXPECT_EQ(area.x, 300);
-    EXPECT_EQ(area.y, 100);
-    EXPECT_EQ(area.w, 180);
-    EXPECT_EQ(area.h, 172);
-
-    ASSERT_TRUE(draw_detail::CircleUpdateArea(480, 272, 240, 136, INT_MAX, &area));
-    EXPECT_EQ(area.x, 0);
-    EXPECT_EQ(area.y, 0);
-    EXPECT_EQ(area.w, 480);
-    EXPECT_EQ(area.h, 272);
+    // Corner (x - r, y - r), size (x + r, y + r). Past the right and bottom edges: cut
+    // there. Left of and above the corner: cut to 0. Each case: x, y, r, then the area.
+    const int cases[][7] = {{45, 45, 45, 0, 0, 90, 90},
+                            {100, 60, 20, 80, 40, 120, 80},
+                            {400, 200, 100, 300, 100, 180, 172},
+                            {240, 136, INT_MAX, 0, 0, 480, 272}};
+    for (const auto& c : cases) {
+        SDL_Rect area{};
+        ASSERT_TRUE(draw_detail::CircleUpdateArea(480, 272, c[0], c[1], c[2], &area));
+        EXPECT_EQ(std::vector<int>({area.x, area.y, area.w, area.h}),
+                  std::vector<int>({c[3], c[4], c[5], c[6]}))
+            << "centre " << c[0] << "," << c[1] << " radius " << c[2];
+    }
 }
 
 TEST(CircleUpdateArea, IsDroppedWhenNothingOfItIsOnTheScreen)

@@ -7,50 +7,45 @@
 
 #include <climits>
 
-using drawtest::PointsWithValue;
-using drawtest::Rectangle;
+using namespace drawtest;
 
 namespace {
+
+constexpr Uint32 kGrey = 0x808080, kBlack = 0x000000;
 
 class FillAtEveryDepth : public testing::TestWithParam<int> {
 protected:
     void SetUp() override
     {
-        surface = sdltest::MakeSurface(13, 7, GetParam());
         ASSERT_NE(surface, nullptr);
         // Start from a colour neither black nor grey, to see the blackening.
         SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 255, 255, 255));
-        grey = SDL_MapRGB(surface->format, 128, 128, 128);
-        black = SDL_MapRGB(surface->format, 0, 0, 0);
     }
-    void TearDown() override { SDL_FreeSurface(surface); }
 
-    SDL_Surface* surface = nullptr;
-    Uint32 grey = 0;
-    Uint32 black = 0;
+    const sdltest::Surface surface = sdltest::MakeSurface(13, 7, GetParam());
 };
 
 TEST_P(FillAtEveryDepth, ClearScrPaintsEveryPixel)
 {
     ClearScr(surface, 128, 128, 128);
-    EXPECT_EQ(PointsWithValue(surface, grey), Rectangle(0, 0, 13, 7));
+    EXPECT_EQ(PointsWithColour(surface, kGrey), Rectangle(0, 0, 13, 7));
 }
 
 TEST_P(FillAtEveryDepth, FillRectBlackensThenFillsTheHalfOpenRectangle)
 {
     DrawFillRect(surface, 2, 3, 5, 6, 128, 128, 128);
     const auto filled = Rectangle(2, 3, 5, 6);
-    EXPECT_EQ(PointsWithValue(surface, grey), filled);
-    EXPECT_EQ(PointsWithValue(surface, black).size(), 13u * 7u - filled.size());
+    EXPECT_EQ(PointsWithColour(surface, kGrey), filled);
+    EXPECT_EQ(PointsWithColour(surface, kBlack).size(), 13u * 7u - filled.size());
 }
 
 TEST_P(FillAtEveryDepth, EmptyOrReversedRectanglesLeaveOnlyBlack)
 {
     const int cases[][4] = {{4, 1, 4, 6}, {1, 4, 9, 4}, {9, 1, 3, 6}, {1, 6, 9, 2}};
     for (const auto& c : cases) {
-        SDL_FillRect(surface, nullptr, grey);
+        SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 128, 128, 128));
         DrawFillRect(surface, c[0], c[1], c[2], c[3], 128, 128, 128);
-        EXPECT_EQ(PointsWithValue(surface, black), Rectangle(0, 0, 13, 7))
+        EXPECT_EQ(PointsWithColour(surface, kBlack), Rectangle(0, 0, 13, 7))
             << c[0] << "," << c[1] << " to " << c[2] << "," << c[3];
     }
 }
@@ -58,23 +53,23 @@ TEST_P(FillAtEveryDepth, EmptyOrReversedRectanglesLeaveOnlyBlack)
 TEST_P(FillAtEveryDepth, RectanglesReachingOutsideFillOnlyTheirPartInside)
 {
     DrawFillRect(surface, -1000000, -5, 1000000, 3, 128, 128, 128);
-    EXPECT_EQ(PointsWithValue(surface, grey), Rectangle(0, 0, 13, 3));
+    EXPECT_EQ(PointsWithColour(surface, kGrey), Rectangle(0, 0, 13, 3));
 
     DrawFillRect(surface, INT_MIN, INT_MIN, INT_MAX, INT_MAX, 128, 128, 128);
-    EXPECT_EQ(PointsWithValue(surface, grey), Rectangle(0, 0, 13, 7));
+    EXPECT_EQ(PointsWithColour(surface, kGrey), Rectangle(0, 0, 13, 7));
 
     DrawFillRect(surface, 10, 5, 20, 20, 128, 128, 128);
-    EXPECT_EQ(PointsWithValue(surface, grey), Rectangle(10, 5, 13, 7));
+    EXPECT_EQ(PointsWithColour(surface, kGrey), Rectangle(10, 5, 13, 7));
 
     DrawFillRect(surface, 13, 0, 30, 7, 128, 128, 128);
-    EXPECT_TRUE(PointsWithValue(surface, grey).empty());
+    EXPECT_TRUE(PointsWithColour(surface, kGrey).empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(BytesPerPixel, FillAtEveryDepth, testing::Values(1, 2, 3, 4));
 
 TEST(PixelRule, ThreeBytePixelsAreStoredLowByteFirst)
 {
-    SDL_Surface* surface = sdltest::MakeSurface(4, 2, 3);
+    const sdltest::Surface surface = sdltest::MakeSurface(4, 2, 3);
     ASSERT_EQ(SDL_MapRGB(surface->format, 0xAA, 0xBB, 0xCC), 0xAABBCCu);
     ClearScr(surface, 0xAA, 0xBB, 0xCC);
     const auto* bytes = static_cast<const Uint8*>(surface->pixels);
@@ -86,14 +81,13 @@ TEST(PixelRule, ThreeBytePixelsAreStoredLowByteFirst)
             EXPECT_EQ(p[2], 0xAA);
         }
     }
-    SDL_FreeSurface(surface);
 }
 
 TEST(PixelRule, TwoBytePixelsCountRowsInWholeElements)
 {
     // A pitch of 9 bytes: row y starts at element (9 * y) / 2, that is bytes 0, 8, 18, 26.
     Uint8 memory[9 * 4] = {};
-    SDL_Surface* surface = SDL_CreateRGBSurfaceFrom(memory, 4, 4, 16, 9, 0xF800, 0x07E0, 0x001F, 0);
+    const sdltest::Surface surface = sdltest::MakeSurface(4, 4, 2, memory, 9);
     ASSERT_NE(surface, nullptr);
     for (int y = 0; y < 4; ++y)
         DrawLine(surface, 0, y, 1, y, 255, 255, 255);  // writes pixel (0, y) alone
@@ -102,16 +96,14 @@ TEST(PixelRule, TwoBytePixelsCountRowsInWholeElements)
             i == 0 || i == 1 || i == 8 || i == 9 || i == 18 || i == 19 || i == 26 || i == 27;
         EXPECT_EQ(memory[i], written ? 0xFF : 0x00) << "byte " << i;
     }
-    SDL_FreeSurface(surface);
 }
 
 TEST(PixelRule, OtherColoursMapThroughTheSurfaceFormat)
 {
     // A 16-bit 565 surface: pure red is 0xF800, whatever the drawing code thinks of it.
-    SDL_Surface* surface = sdltest::MakeSurface(3, 3, 2);
+    const sdltest::Surface surface = sdltest::MakeSurface(3, 3, 2);
     ClearScr(surface, 255, 0, 0);
     EXPECT_EQ(PointsWithValue(surface, 0xF800), Rectangle(0, 0, 3, 3));
-    SDL_FreeSurface(surface);
 }
 
 }  // namespace

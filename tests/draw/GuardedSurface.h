@@ -1,35 +1,27 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <SDL.h>
+#include "fuzz/GuardedPixels.h"
+#include "tests/support/Surfaces.h"
 
-#include <vector>
-
-// A surface over memory the test owns, to see writes that stray: each row has padding
-// bytes after its pixels, and guard bytes lie before and after the whole pixel memory.
-// Padding and guards start with known patterns. The object owns both the memory and the
-// SDL_Surface header; the surface must not outlive it.
-class GuardedSurface {
+// The drawing fuzzer's guarded pixel memory in MakeSurface's formats, with paddingBytes
+// after each row's pixels; the guards and the padding start with a byte that no colour
+// drawn in the tests gives.
+class GuardedSurface : public GuardedPixels {
 public:
-    static constexpr int kGuardBytes = 64;
+    GuardedSurface(int w, int h, int bytesPerPixel, int paddingBytes)
+        : GuardedPixels(Layout(w, h, bytesPerPixel, paddingBytes))
+    {
+        Mark(0xA5);
+        sdltest::GiveDistinctColours(Surface());
+    }
 
-    GuardedSurface(int w, int h, int bytesPerPixel, int paddingBytes);
-    ~GuardedSurface();
-    GuardedSurface(const GuardedSurface&) = delete;
-    GuardedSurface& operator=(const GuardedSurface&) = delete;
-
-    SDL_Surface* get() const { return m_surface; }
-
-    // The bytes before and after the pixel memory are as they started.
-    bool GuardsIntact() const;
-    // The padding bytes at the end of every row are as they started.
-    bool PaddingIntact() const;
+    SDL_Surface* get() const { return Surface(); }
 
 private:
-    int m_w;
-    int m_h;
-    int m_bytesPerPixel;
-    int m_pitch;
-    std::vector<Uint8> m_memory;
-    SDL_Surface* m_surface = nullptr;
+    static PixelLayout Layout(int w, int h, int bytesPerPixel, int paddingBytes)
+    {
+        const sdltest::RgbMasks m = sdltest::UsualMasks(bytesPerPixel);
+        return {w, h, bytesPerPixel, m.r, m.g, m.b, 0, paddingBytes, 0};
+    }
 };

@@ -7,32 +7,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <string>
-#include <vector>
 
 // DrawLine writes a short line along a row or a column as the run its points cover,
 // without computing them. These tests hold it to the pixels of the plain 1000-point loop,
 // line for line, over every span up to and past the shortcut's limit.
 
 using draw_detail::DrawLineThroughEveryPoint;
-using drawtest::PointSet;
-using drawtest::PointsWithValue;
+using namespace drawtest;
 
 namespace {
-
-// An 8-bit surface starts with an all-black palette, where every colour is index 0:
-// give it greys so that a written pixel shows.
-void GiveGreys(SDL_Surface* surface)
-{
-    if (surface->format->BytesPerPixel != 1)
-        return;
-    SDL_Color greys[256];
-    for (int i = 0; i < 256; ++i)
-        greys[i] = {Uint8(i), Uint8(i), Uint8(i), 0};
-    SDL_SetColors(surface, greys, 0, 256);
-}
 
 // Two surfaces alike to the byte, rows padded so that the pitch is an odd number of bytes
 // (a 2- or 4-byte pixel's row then starts at its own offset). Each line is drawn on one
@@ -44,27 +31,23 @@ public:
         : m_shortcut(w, h, bytesPerPixel, OddPadding(w, bytesPerPixel)),
           m_plain(w, h, bytesPerPixel, OddPadding(w, bytesPerPixel))
     {
-        GiveGreys(m_shortcut.get());
-        GiveGreys(m_plain.get());
         Wipe();
     }
 
     // Empty when both surfaces came out the same; else the first byte that differs.
-    std::string Differences(int x1, int y1, int x2, int y2, Uint8 r, Uint8 g, Uint8 b)
+    std::string Differences(int x1, int y1, int x2, int y2, SDL_Color c)
     {
-        DrawLine(m_shortcut.get(), x1, y1, x2, y2, r, g, b);
-        DrawLineThroughEveryPoint(m_plain.get(), x1, y1, x2, y2, r, g, b);
-        const auto* a = static_cast<const Uint8*>(m_shortcut.get()->pixels);
-        const auto* e = static_cast<const Uint8*>(m_plain.get()->pixels);
+        DrawLine(m_shortcut.get(), x1, y1, x2, y2, c.r, c.g, c.b);
+        DrawLineThroughEveryPoint(m_plain.get(), x1, y1, x2, y2, c.r, c.g, c.b);
+        const auto* drawn = static_cast<const Uint8*>(m_shortcut.get()->pixels);
+        const auto* plain = static_cast<const Uint8*>(m_plain.get()->pixels);
+        const auto [a, e] = std::mismatch(drawn, drawn + Bytes(), plain);
         std::string found;
-        if (std::memcmp(a, e, Bytes()) != 0) {
-            size_t at = 0;
-            while (a[at] == e[at])
-                ++at;
+        if (a != drawn + Bytes()) {
             found = "line (" + std::to_string(x1) + ", " + std::to_string(y1) + ") to (" +
                     std::to_string(x2) + ", " + std::to_string(y2) + "): byte " +
-                    std::to_string(at) + " is " + std::to_string(a[at]) + ", every point gives " +
-                    std::to_string(e[at]);
+                    std::to_string(a - drawn) + " is " + std::to_string(*a) +
+                    ", every point gives " + std::to_string(*e);
         }
         Wipe();
         return found;
@@ -109,14 +92,12 @@ std::string FirstDifference(Twins& twins, int length, int across, bool horizonta
                 continue;
             // Alternately black, whose runs are written with memset at every depth, and a
             // colour of unlike bytes, written pixel by pixel.
-            const Uint8 red = span % 2 == 0 ? 0 : 200;
-            const Uint8 green = span % 2 == 0 ? 0 : 255;
-            const Uint8 blue = span % 2 == 0 ? 0 : 50;
-            const std::string found =
-                horizontal ? twins.Differences(start, fixed, static_cast<int>(end), fixed, red,
-                                               green, blue)
-                           : twins.Differences(fixed, start, fixed, static_cast<int>(end), red,
-                                               green, blue);
+            const SDL_Color colour =
+                span % 2 == 0 ? SDL_Color{0, 0, 0, 0} : SDL_Color{200, 255, 50, 0};
+            const int last = static_cast<int>(end);
+            const std::string found = horizontal
+                                          ? twins.Differences(start, fixed, last, fixed, colour)
+                                          : twins.Differences(fixed, start, fixed, last, colour);
             if (!found.empty())
                 return found;
         }
@@ -153,21 +134,14 @@ INSTANTIATE_TEST_SUITE_P(BytesPerPixel, LineShortcut, testing::Values(1, 2, 3, 4
 // Runs worked out by hand at and near the shortcut's limits, on a 1200-pixel row.
 TEST(LineShortcut, EndsAtTheLimits)
 {
-    SDL_Surface* surface = sdltest::MakeSurface(1200, 1, 4);
-    const Uint32 white = SDL_MapRGB(surface->format, 255, 255, 255);
+    const sdltest::Surface surface = sdltest::MakeSurface(1200, 1, 4);
     const auto columns = [&](int x1, int x2) {
         SDL_FillRect(surface, nullptr, 0);
         DrawLine(surface, x1, 0, x2, 0, 255, 255, 255);
-        std::vector<int> drawn;
-        for (const auto& point : PointsWithValue(surface, white))
-            drawn.push_back(point.first);
-        return drawn;
+        return drawtest::PointsWithColour(surface, 0xFFFFFF);
     };
     const auto range = [](int first, int last) {
-        std::vector<int> all;
-        for (int x = first; x <= last; ++x)
-            all.push_back(x);
-        return all;
+        return PointsAlong({first, 0}, {1, 0}, last - first + 1);
     };
 
     // Points in (-1, 1) truncate to column 0; those at -1 or below are off the surface.
@@ -181,13 +155,12 @@ TEST(LineShortcut, EndsAtTheLimits)
     EXPECT_EQ(columns(999, 0), range(0, 999));
     EXPECT_EQ(columns(1199, 200), range(200, 1199));
     // One pixel longer, the points are more than a pixel apart: 10, then 8.99999995.
-    std::vector<int> gapAtNine = range(0, 8);
-    gapAtNine.push_back(10);
+    PointSet gapAtNine = range(0, 8);
+    gapAtNine.insert({10, 0});
     EXPECT_EQ(columns(10, -990), gapAtNine);
     // Ends at the limits of int, all off the surface.
     EXPECT_TRUE(columns(INT_MAX, INT_MAX - 999).empty());
     EXPECT_TRUE(columns(INT_MIN, INT_MIN + 999).empty());
-    SDL_FreeSurface(surface);
 
     // The spans the sweep above relies on are the ones that take the shortcut.
     EXPECT_TRUE(draw_detail::IsShortAxisLine(999, 0));

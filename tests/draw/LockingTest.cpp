@@ -8,10 +8,11 @@
 #include <ios>
 #include <vector>
 
-using drawtest::PointsWithValue;
 using drawtest::Rectangle;
 
 namespace {
+
+constexpr Uint32 kWhite = 0xFFFFFF, kGrey = 0x808080, kBlack = 0x000000;
 
 // An RLE colour-keyed surface is encoded at its first blit; from then on it must be
 // locked, and until it is its pixel memory is gone (pixels is null). Classic SDL 1.2 does
@@ -20,8 +21,6 @@ class MustLockSurface : public testing::TestWithParam<int> {
 protected:
     void SetUp() override
     {
-        surface = sdltest::MakeSurface(20, 12, GetParam());
-        target = sdltest::MakeSurface(20, 12, GetParam());
         ASSERT_NE(surface, nullptr);
         SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 10, 200, 30));
         ASSERT_EQ(SDL_SetColorKey(surface, SDL_SRCCOLORKEY | SDL_RLEACCEL, 0), 0);
@@ -33,51 +32,39 @@ protected:
                          << "), so a surface with no pixels until it is locked cannot be made "
                             "here (sdl12-compat behaves so; classic SDL 1.2 runs this test)";
         }
-        white = SDL_MapRGB(surface->format, 255, 255, 255);
-        grey = SDL_MapRGB(surface->format, 128, 128, 128);
-        black = SDL_MapRGB(surface->format, 0, 0, 0);
     }
-    void TearDown() override
-    {
-        SDL_FreeSurface(surface);
-        SDL_FreeSurface(target);
-    }
-
-    drawtest::PointSet LockedPointsWithValue(Uint32 value)
+    drawtest::PointSet LockedPointsWithColour(Uint32 rgb)
     {
         EXPECT_EQ(SDL_LockSurface(surface), 0);
-        const auto points = PointsWithValue(surface, value);
+        const auto points = drawtest::PointsWithColour(surface, rgb);
         SDL_UnlockSurface(surface);
         return points;
     }
 
-    SDL_Surface* surface = nullptr;
-    SDL_Surface* target = nullptr;
-    Uint32 white = 0;
-    Uint32 grey = 0;
-    Uint32 black = 0;
+    const sdltest::Surface surface = sdltest::MakeSurface(20, 12, GetParam());
+    const sdltest::Surface target = sdltest::MakeSurface(20, 12, GetParam());
 };
 
 TEST_P(MustLockSurface, ClearScrLocksItAndPaintsEveryPixel)
 {
     ClearScr(surface, 255, 255, 255);
-    EXPECT_EQ(LockedPointsWithValue(white), Rectangle(0, 0, 20, 12));
+    EXPECT_EQ(LockedPointsWithColour(kWhite), Rectangle(0, 0, 20, 12));
     EXPECT_EQ(surface->pixels, nullptr);  // unlocked again: encoded as before
 }
 
 TEST_P(MustLockSurface, FillRectBlackensAndFills)
 {
     DrawFillRect(surface, 3, 2, 8, 9, 128, 128, 128);
-    EXPECT_EQ(LockedPointsWithValue(grey), Rectangle(3, 2, 8, 9));
-    EXPECT_EQ(LockedPointsWithValue(black).size(), 240u - 35u);
+    EXPECT_EQ(LockedPointsWithColour(kGrey), Rectangle(3, 2, 8, 9));
+    EXPECT_EQ(LockedPointsWithColour(kBlack).size(), 240u - 35u);
 }
 
 TEST_P(MustLockSurface, CircleBlackensFirstAndLineDrawsOnTop)
 {
     DrawCircle(surface, 1000, 1000, 3, 255, 255, 255);
-    EXPECT_EQ(LockedPointsWithValue(black), Rectangle(0, 0, 20, 12));
+    EXPECT_EQ(LockedPointsWithColour(kBlack), Rectangle(0, 0, 20, 12));
     DrawLine(surface, 0, 5, 20, 5, 255, 255, 255);
-    EXPECT_EQ(LockedPointsWithValue(white), Rectangle(0, 5, 20, 6));
+    EXPECT_EQ(LockedPointsWithColour(kWhite), Rectangle(0, 5, 20, 6));
 }
 
 INSTANTIATE_TEST_SUITE_P(BytesPerPixel, MustLockSurface, testing::Values(1, 2, 3, 4));
@@ -88,8 +75,7 @@ TEST(SurfaceWithOffset, IsDrawnWhereItsPixelsStartOnceLocked)
     // offset does: locking moves pixels there, so drawing must happen under the lock.
     const int w = 6, h = 4, pitch = w * 4;
     std::vector<Uint32> memory(static_cast<size_t>(w) * (h + 1), 0x123456);
-    SDL_Surface* surface =
-        SDL_CreateRGBSurfaceFrom(memory.data(), w, h, 32, pitch, 0xFF0000, 0x00FF00, 0x0000FF, 0);
+    const sdltest::Surface surface = sdltest::MakeSurface(w, h, 4, memory.data(), pitch);
     ASSERT_NE(surface, nullptr);
     surface->offset = pitch;
     ASSERT_TRUE(SDL_MUSTLOCK(surface));
@@ -98,7 +84,6 @@ TEST(SurfaceWithOffset, IsDrawnWhereItsPixelsStartOnceLocked)
     SDL_UnlockSurface(surface);
     if (!offsetHonoured) {
         surface->offset = 0;
-        SDL_FreeSurface(surface);
         GTEST_SKIP() << "this SDL does not move pixels by the offset field when it locks a "
                         "surface, so pixels that begin past the surface's memory cannot be "
                         "made here (sdl12-compat behaves so; classic SDL 1.2 runs this test)";
@@ -116,19 +101,17 @@ TEST(SurfaceWithOffset, IsDrawnWhereItsPixelsStartOnceLocked)
     EXPECT_EQ(memory[0], 0x123456u);
 
     surface->offset = 0;
-    SDL_FreeSurface(surface);
 }
 
 TEST(SurfaceWithoutPixels, IsNeverWrittenThrough)
 {
-    SDL_Surface* surface =
-        SDL_CreateRGBSurfaceFrom(nullptr, 40, 30, 32, 160, 0xFF0000, 0x00FF00, 0x0000FF, 0);
+    const sdltest::Surface surface(
+        SDL_CreateRGBSurfaceFrom(nullptr, 40, 30, 32, 160, 0xFF0000, 0x00FF00, 0x0000FF, 0));
     ASSERT_NE(surface, nullptr);
     ClearScr(surface, 1, 2, 3);
     DrawFillRect(surface, 0, 0, 40, 30, 1, 2, 3);
     DrawLine(surface, 0, 0, 40, 30, 1, 2, 3);
     DrawCircle(surface, 20, 15, 10, 1, 2, 3);
-    SDL_FreeSurface(surface);
 
     ClearScr(nullptr, 1, 2, 3);
     DrawFillRect(nullptr, 0, 0, 40, 30, 1, 2, 3);

@@ -65,11 +65,10 @@ TEST_P(DrawingStaysInsideMemory, WithPaddedRowsAndGuards)
 TEST_P(DrawingStaysInsideMemory, OnSdlSurfaces)
 {
     const auto [w, h, bpp] = GetParam();
-    SDL_Surface* surface = sdltest::MakeSurface(w, h, bpp);
+    const sdltest::Surface surface = sdltest::MakeSurface(w, h, bpp);
     ASSERT_NE(surface, nullptr);
     DrawEveryRectangleAndLine(surface);
     DrawEveryCircle(surface);
-    SDL_FreeSurface(surface);
 }
 
 std::string ShapeName(const testing::TestParamInfo<Shape>& info)

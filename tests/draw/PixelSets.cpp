@@ -15,12 +15,26 @@ PointSet PointsWithValue(const SDL_Surface* surface, Uint32 value)
     return points;
 }
 
+PointSet PointsWithColour(const SDL_Surface* surface, Uint32 rgb)
+{
+    return PointsWithValue(
+        surface, SDL_MapRGB(surface->format, Uint8(rgb >> 16), Uint8(rgb >> 8), Uint8(rgb)));
+}
+
 PointSet Rectangle(int x1, int y1, int x2, int y2)
 {
     PointSet points;
     for (int y = y1; y < y2; ++y)
         for (int x = x1; x < x2; ++x)
             points.insert({x, y});
+    return points;
+}
+
+PointSet PointsAlong(Point first, Point step, int count)
+{
+    PointSet points;
+    for (int k = 0; k < count; ++k)
+        points.insert({first.first + k * step.first, first.second + k * step.second});
     return points;
 }
 

@@ -15,8 +15,13 @@ using Point = std::pair<int, int>;  // (x, y)
 using PointSet = std::set<Point>;
 
 PointSet PointsWithValue(const SDL_Surface* surface, Uint32 value);
+// The points holding 0xRRGGBB as the surface's format stores it.
+PointSet PointsWithColour(const SDL_Surface* surface, Uint32 rgb);
 
 // The points in the rectangle [x1, x2) x [y1, y2), listed by hand-written loops.
 PointSet Rectangle(int x1, int y1, int x2, int y2);
+
+// count points from first on, each step (dx, dy) from the last.
+PointSet PointsAlong(Point first, Point step, int count);
 
 }  // namespace drawtest

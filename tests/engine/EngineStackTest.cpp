@@ -4,16 +4,10 @@
 
 #include <gtest/gtest.h>
 
-using Log = std::vector<std::string>;
-
 namespace {
 
-class EngineStack : public testing::Test {
+class EngineStack : public testing::Test, protected RecordingStates {
 protected:
-    Log log;
-    RecordingState a{"A", log};
-    RecordingState b{"B", log};
-    RecordingState c{"C", log};
     CGameEngine engine;
 };
 

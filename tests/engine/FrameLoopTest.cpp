@@ -1,26 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "engine/CGameEngine.h"
-#include "engine/FrameLoop.h"
-#include "engine/Window.h"
 #include "tests/engine/RecordingState.h"
+#include "tests/support/RunningEngine.h"
 
 #include <gtest/gtest.h>
 
-using Log = std::vector<std::string>;
-
 namespace {
 
-// The frame loop needs a running engine, so these start SDL on the dummy video driver.
-class FrameLoop : public testing::Test {
-protected:
-    void SetUp() override { engine.Init("test", kWindowWidth, kWindowHeight, kWindowBpp, false); }
-    void TearDown() override { engine.Cleanup(); }
-
-    Log log;
-    RecordingState a{"A", log};
-    RecordingState b{"B", log};
-    CGameEngine engine;
-};
+// The frame loop needs a running engine. The screens outlive it.
+class FrameLoop : protected RecordingStates, public RunningEngine {};
 
 TEST_F(FrameLoop, InitGivesARunningEngineWithA480By272Window)
 {
@@ -35,9 +22,7 @@ TEST_F(FrameLoop, InitGivesARunningEngineWithA480By272Window)
 TEST_F(FrameLoop, AQuitWhileHandlingEventsStillUpdatesAndDrawsThatFrame)
 {
     engine.PushState(&a);
-    a.onNextEvents = [](CGameEngine* game) {
-        game->Quit();
-    };
+    a.onNextEvents = &CGameEngine::Quit;
     log.clear();
 
     RunFrameLoop(engine);
@@ -61,9 +46,7 @@ TEST_F(FrameLoop, AStatePoppedWhileHandlingEventsHandsTheFrameToTheOneBelow)
 {
     engine.PushState(&a);
     engine.PushState(&b);
-    b.onNextEvents = [](CGameEngine* game) {
-        game->PopState();
-    };
+    b.onNextEvents = &CGameEngine::PopState;
     log.clear();
 
     RunFrame(engine);
@@ -73,9 +56,7 @@ TEST_F(FrameLoop, AStatePoppedWhileHandlingEventsHandsTheFrameToTheOneBelow)
 TEST_F(FrameLoop, StopsWhenTheLastStateIsGoneRatherThanSpinning)
 {
     engine.PushState(&a);
-    a.onNextEvents = [](CGameEngine* game) {
-        game->PopState();
-    };
+    a.onNextEvents = &CGameEngine::PopState;
 
     RunFrameLoop(engine);
     EXPECT_TRUE(engine.Running()) << "nobody asked to quit";

@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "engine/CGameEngine.h"
-#include "engine/FrameLoop.h"
-#include "engine/Window.h"
 #include "states/CIntroState.h"
 #include "states/CItemState.h"
 #include "states/CMenuState.h"
 #include "states/CPlayState.h"
 #include "states/ScreenInput.h"
 #include "tests/e2e/support/TemporaryDirectory.h"
+#include "tests/support/RunningEngine.h"
 #include "tests/support/ScopedWorkingDirectory.h"
-#include "tests/support/SdlEvents.h"
 #include "tests/support/Surfaces.h"
 
 #include <gtest/gtest.h>
@@ -20,105 +17,53 @@ using namespace sdltest;
 
 namespace {
 
-class BitmapScreens : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        engine.Init("test", kWindowWidth, kWindowHeight, kWindowBpp, false);
-        DrainEvents();
-    }
-    void TearDown() override { engine.Cleanup(); }
+CGameState* const kIntro = CIntroState::Instance();
+CGameState* const kMenu = CMenuState::Instance();
+CGameState* const kItem = CItemState::Instance();
+CGameState* const kPlay = CPlayState::Instance();
 
-    // Stacks the intro and then each of the given screens on top of it.
-    void Stack(std::initializer_list<CGameState*> above)
-    {
-        engine.PushState(CIntroState::Instance());
-        for (CGameState* state : above) {
-            engine.PushState(state);
-        }
-    }
-
-    CGameEngine engine;
-};
-
-struct Row {
-    const char* name;
-    CGameState* top;              // the screen the input goes to
-    std::function<void()> input;  // queues one event
-    CGameState* expectedTop;      // null: the game quits and the stack stays as it was
-};
-
-CGameState* Intro()
-{
-    return CIntroState::Instance();
-}
-CGameState* Menu()
-{
-    return CMenuState::Instance();
-}
-CGameState* Item()
-{
-    return CItemState::Instance();
-}
-CGameState* Play()
-{
-    return CPlayState::Instance();
-}
-
-void Space()
-{
-    PushKeyDown(SDLK_SPACE);
-}
-void Escape()
-{
-    PushKeyDown(SDLK_ESCAPE);
-}
-void Button(Uint8 b)
-{
-    PushJoyButtonDown(b);
-}
+using BitmapScreens = RunningEngine;
 
 TEST_F(BitmapScreens, EachScreenAnswersItsInputs)
 {
+    struct Row {
+        const char* name;
+        CGameState* top;              // the screen the input goes to
+        std::function<void()> input;  // queues one event
+        CGameState* expectedTop;      // null: the game quits and the stack stays as it was
+    };
     const Row rows[] = {
-        {"intro Space", Intro(), Space, Menu()},
-        {"intro button 9", Intro(), [] { Button(kJoystickOn); }, Menu()},
-        {"intro Escape", Intro(), Escape, nullptr},
-        {"intro button 8", Intro(), [] { Button(kJoystickBack); }, nullptr},
-        {"intro close", Intro(), PushQuit, nullptr},
-        {"intro key up", Intro(), [] { PushKeyUp(SDLK_SPACE); }, Intro()},
-        {"intro other key", Intro(), [] { PushKeyDown(SDLK_a); }, Intro()},
-        {"intro click", Intro(), [] { PushMouseButtonDown(1, 10, 10); }, Intro()},
-        {"intro button 1", Intro(), [] { Button(1); }, Intro()},
-        {"menu Space", Menu(), Space, Play()},
-        {"menu button 9", Menu(), [] { Button(kJoystickOn); }, Play()},
-        {"menu Escape", Menu(), Escape, Intro()},
-        {"menu button 8", Menu(), [] { Button(kJoystickBack); }, Intro()},
-        {"menu close", Menu(), PushQuit, nullptr},
-        {"menu i", Menu(), [] { PushKeyDown(SDLK_i); }, Menu()},
-        {"item Escape", Item(), Escape, Intro()},
-        {"item button 8", Item(), [] { Button(kJoystickBack); }, Intro()},
-        {"item button 9", Item(), [] { Button(kJoystickOn); }, Intro()},
-        {"item Space", Item(), Space, Item()},
-        {"item close", Item(), PushQuit, nullptr},
+        {"intro Space", kIntro, [] { PushKeyDown(SDLK_SPACE); }, kMenu},
+        {"intro button 9", kIntro, [] { PushJoyButtonDown(kJoystickOn); }, kMenu},
+        {"intro Escape", kIntro, [] { PushKeyDown(SDLK_ESCAPE); }, nullptr},
+        {"intro button 8", kIntro, [] { PushJoyButtonDown(kJoystickBack); }, nullptr},
+        {"intro close", kIntro, PushQuit, nullptr},
+        {"intro key up", kIntro, [] { PushKeyUp(SDLK_SPACE); }, kIntro},
+        {"intro other key", kIntro, [] { PushKeyDown(SDLK_a); }, kIntro},
+        {"intro click", kIntro, [] { PushMouseButtonDown(1, 10, 10); }, kIntro},
+        {"intro button 1", kIntro, [] { PushJoyButtonDown(1); }, kIntro},
+        {"menu Space", kMenu, [] { PushKeyDown(SDLK_SPACE); }, kPlay},
+        {"menu button 9", kMenu, [] { PushJoyButtonDown(kJoystickOn); }, kPlay},
+        {"menu Escape", kMenu, [] { PushKeyDown(SDLK_ESCAPE); }, kIntro},
+        {"menu button 8", kMenu, [] { PushJoyButtonDown(kJoystickBack); }, kIntro},
+        {"menu close", kMenu, PushQuit, nullptr},
+        {"menu i", kMenu, [] { PushKeyDown(SDLK_i); }, kMenu},
+        {"item Escape", kItem, [] { PushKeyDown(SDLK_ESCAPE); }, kIntro},
+        {"item button 8", kItem, [] { PushJoyButtonDown(kJoystickBack); }, kIntro},
+        {"item button 9", kItem, [] { PushJoyButtonDown(kJoystickOn); }, kIntro},
+        {"item Space", kItem, [] { PushKeyDown(SDLK_SPACE); }, kItem},
+        {"item close", kItem, PushQuit, nullptr},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        engine.PushState(CIntroState::Instance());
-        if (row.top != Intro()) {
+        engine.PushState(kIntro);
+        if (row.top != kIntro) {
             engine.PushState(row.top);
         }
-        row.input();
-
-        RunFrame(engine);
-        if (row.expectedTop == nullptr) {
-            EXPECT_FALSE(engine.Running());
-            EXPECT_EQ(engine.Top(), row.top);
-        } else {
-            EXPECT_TRUE(engine.Running());
-            EXPECT_EQ(engine.Top(), row.expectedTop);
-        }
-        if (row.expectedTop != Play()) {  // the board warps the mouse, which queues a motion
+        FrameAfter(row.input);
+        EXPECT_EQ(engine.Running(), row.expectedTop != nullptr);
+        EXPECT_EQ(engine.Top(), row.expectedTop != nullptr ? row.expectedTop : row.top);
+        if (row.expectedTop != kPlay) {  // the board warps the mouse, which queues a motion
             EXPECT_EQ(PendingEvents(), 0) << "the event is consumed, handled or not";
         }
 
@@ -130,51 +75,36 @@ TEST_F(BitmapScreens, EachScreenAnswersItsInputs)
 
 TEST_F(BitmapScreens, TakeOneEventPerFrame)
 {
-    Stack({});
-    Space();
-    Space();
+    engine.PushState(kIntro);
+    PushKeyDown(SDLK_SPACE);
+    PushKeyDown(SDLK_SPACE);
 
     RunFrame(engine);
-    EXPECT_EQ(engine.Top(), Menu());
+    EXPECT_EQ(engine.Top(), kMenu);
     EXPECT_EQ(PendingEvents(), 1);
 
     RunFrame(engine);
-    EXPECT_EQ(engine.Top(), Play());
+    EXPECT_EQ(engine.Top(), kPlay);
 }
 
 TEST_F(BitmapScreens, ShowTheirPictureAndTheIntroIsRedrawnOnReturn)
 {
-    SDL_Surface* intro = SDL_LoadBMP("intro.bmp");
-    SDL_Surface* menu = SDL_LoadBMP("menu.bmp");
+    const Surface intro(SDL_LoadBMP("intro.bmp"));
+    const Surface menu(SDL_LoadBMP("menu.bmp"));
     ASSERT_NE(intro, nullptr) << "the tests run where the pictures lie";
     ASSERT_NE(menu, nullptr);
 
-    auto showsPicture = [this](SDL_Surface* picture) {
-        for (int y = 0; y < picture->h; y += 7) {
-            for (int x = 0; x < picture->w; x += 5) {
-                if (RgbAt(engine.m_screen, x, y) != RgbAt(picture, x, y)) {
-                    return testing::AssertionFailure() << "differs at " << x << ", " << y;
-                }
-            }
-        }
-        return testing::AssertionSuccess();
-    };
-
-    Stack({});
+    engine.PushState(kIntro);
     RunFrame(engine);
-    EXPECT_TRUE(showsPicture(intro));
+    EXPECT_TRUE(SameColours(engine.m_screen, intro, intro->w, intro->h));
 
-    Space();
-    RunFrame(engine);
-    EXPECT_TRUE(showsPicture(menu));
+    FrameAfter(PushKeyDown, SDLK_SPACE);
+    EXPECT_TRUE(SameColours(engine.m_screen, menu, menu->w, menu->h));
 
-    Escape();
-    RunFrame(engine);
-    EXPECT_EQ(engine.Top(), Intro());
-    EXPECT_TRUE(showsPicture(intro)) << "the intro draws in the frame that uncovers it";
-
-    SDL_FreeSurface(intro);
-    SDL_FreeSurface(menu);
+    FrameAfter(PushKeyDown, SDLK_ESCAPE);
+    EXPECT_EQ(engine.Top(), kIntro);
+    EXPECT_TRUE(SameColours(engine.m_screen, intro, intro->w, intro->h))
+        << "the intro draws in the frame that uncovers it";
 }
 
 TEST_F(BitmapScreens, AMissingPictureIsReportedAndTheScreensStillWork)
@@ -183,20 +113,17 @@ TEST_F(BitmapScreens, AMissingPictureIsReportedAndTheScreensStillWork)
     ScopedWorkingDirectory inside(empty.Path());
 
     testing::internal::CaptureStderr();
-    Stack({});
+    engine.PushState(kIntro);
     RunFrame(engine);
-    Space();
-    RunFrame(engine);
+    FrameAfter(PushKeyDown, SDLK_SPACE);
     const std::string errors = testing::internal::GetCapturedStderr();
 
     EXPECT_NE(errors.find("intro.bmp"), std::string::npos) << errors;
     EXPECT_NE(errors.find("menu.bmp"), std::string::npos) << errors;
-    EXPECT_EQ(engine.Top(), Menu());
+    EXPECT_EQ(engine.Top(), kMenu);
 
-    Escape();
-    RunFrame(engine);
-    Escape();
-    RunFrame(engine);
+    FrameAfter(PushKeyDown, SDLK_ESCAPE);
+    FrameAfter(PushKeyDown, SDLK_ESCAPE);
     EXPECT_FALSE(engine.Running());
 }
 

@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include "board/morvane.h"
-#include "engine/CGameEngine.h"
-#include "engine/FrameLoop.h"
 #include "states/Bitmap.h"
 #include "states/CIntroState.h"
 #include "states/CMenuState.h"
@@ -9,8 +7,8 @@
 #include "states/CellSprite.h"
 #include "tests/e2e/support/TemporaryDirectory.h"
 #include "tests/support/BmpFile.h"
+#include "tests/support/RunningEngine.h"
 #include "tests/support/ScopedWorkingDirectory.h"
-#include "tests/support/SdlEvents.h"
 #include "tests/support/Surfaces.h"
 
 #include <gtest/gtest.h>
@@ -45,28 +43,23 @@ std::vector<std::uint8_t> CellPicture(int bitsPerPixel)
 
 // The board with a circle, a cross and empty cells, and the circle cursor over the middle
 // cell, drawn from sprites that stay in the format they were loaded with.
-SDL_Surface* UnconvertedBoard(const SDL_PixelFormat* screenFormat)
+sdltest::Surface UnconvertedBoard(const SDL_PixelFormat* screenFormat)
 {
-    SDL_Surface* screen = SDL_CreateRGBSurface(SDL_SWSURFACE, 480, 272, screenFormat->BitsPerPixel,
-                                               screenFormat->Rmask, screenFormat->Gmask,
-                                               screenFormat->Bmask, screenFormat->Amask);
-    SDL_Surface* o = LoadCellSprite();
-    SDL_Surface* x = LoadCellSprite();
-    SDL_Surface* empty = LoadCellSprite();
+    sdltest::Surface screen(SDL_CreateRGBSurface(
+        SDL_SWSURFACE, 480, 272, screenFormat->BitsPerPixel, screenFormat->Rmask,
+        screenFormat->Gmask, screenFormat->Bmask, screenFormat->Amask));
+    const sdltest::Surface o(LoadCellSprite()), x(LoadCellSprite()), empty(LoadCellSprite());
     DrawCircleSprite(o, kRadius);
     DrawCrossSprite(x, kRadius);
     t.drawmap(screen, o, x, empty, kRadius);
     BlitBitmap(o, screen, 3 * kRadius - o->w / 2, 3 * kRadius - o->h / 2);
-    for (SDL_Surface* sprite : {o, x, empty}) {
-        SDL_FreeSurface(sprite);
-    }
     return screen;
 }
 
-TEST(CellFrames, BoardAndCursorEqualTheUnconvertedSpritesAndOnly8BitChannelsAreConverted)
+using CellFrames = RunningEngine;
+
+TEST_F(CellFrames, BoardAndCursorEqualTheUnconvertedSpritesAndOnly8BitChannelsAreConverted)
 {
-    CGameEngine engine;
-    engine.Init("test", 480, 272, 32, false);
     engine.PushState(CIntroState::Instance());
     engine.PushState(CMenuState::Instance());
     for (int bits : {8, 16, 24, 32}) {
@@ -80,31 +73,17 @@ TEST(CellFrames, BoardAndCursorEqualTheUnconvertedSpritesAndOnly8BitChannelsAreC
         t.cells[0][0] = morvane::kHuman;
         t.cells[2][1] = morvane::kComputer;
         sdltest::DrainEvents();
-        sdltest::PushMouseMotion(3 * kRadius, 3 * kRadius);
-        RunFrame(engine);
+        FrameAfter(sdltest::PushMouseMotion, 3 * kRadius, 3 * kRadius);
 
-        SDL_Surface* reference = UnconvertedBoard(engine.m_screen->format);
-        int differing = 0;
-        for (int y = 0; y < kBoardSide; ++y) {
-            for (int x = 0; x < kBoardSide; ++x) {
-                const Uint32 shown = sdltest::RgbAt(engine.m_screen, x, y);
-                const Uint32 wanted = sdltest::RgbAt(reference, x, y);
-                if (shown != wanted && differing++ == 0) {
-                    ADD_FAILURE() << "first difference at (" << x << ", " << y << "): " << std::hex
-                                  << shown << " shown, " << wanted << " unconverted";
-                }
-            }
-        }
-        EXPECT_EQ(differing, 0);
-        SDL_FreeSurface(reference);
+        const sdltest::Surface reference = UnconvertedBoard(engine.m_screen->format);
+        EXPECT_TRUE(sdltest::SameColours(engine.m_screen, reference, kBoardSide, kBoardSide))
+            << "the board as drawn from unconverted sprites";
 
-        SDL_Surface* cell = ToScreenFormatIfLossless(LoadCellSprite());
+        const sdltest::Surface cell(ToScreenFormatIfLossless(LoadCellSprite()));
         EXPECT_EQ(cell->format->BitsPerPixel == engine.m_screen->format->BitsPerPixel, bits >= 24)
             << "converted to the screen's format only at 8 bits a channel";
-        SDL_FreeSurface(cell);
         engine.PopState();
     }
-    engine.Cleanup();
 }
 
 }  // namespace

@@ -1,63 +1,91 @@
 // SPDX-License-Identifier: MIT
-#include "tests/states/PlayScreenFixture.h"
-
+#include "board/morvane.h"
+#include "states/CIntroState.h"
 #include "states/CItemState.h"
+#include "states/CMenuState.h"
+#include "states/CPlayState.h"
 #include "states/CellSize.h"
 #include "states/ScreenInput.h"
+#include "tests/support/BoardRows.h"
+#include "tests/support/RunningEngine.h"
 
-#include <cstring>
+#include <gtest/gtest.h>
+
+#include <string>
 
 using namespace sdltest;
 
 namespace {
 
+// The game on its board: intro, menu and play stacked on a running engine, an empty
+// board and a quiet event queue.
+class PlayScreen : public RunningEngine {
+protected:
+    using Cursor = CPlayState::Cursor;
+
+    void SetUp() override
+    {
+        RunningEngine::SetUp();
+        engine.PushState(CIntroState::Instance());
+        engine.PushState(CMenuState::Instance());
+        engine.PushState(CPlayState::Instance());
+        DrainEvents();  // the board warps the mouse on entry
+    }
+    CPlayState& play() { return *CPlayState::Instance(); }
+
+    // One frame after a left click at (x, y); gives what the frame printed.
+    std::string Click(Uint16 x, Uint16 y)
+    {
+        testing::internal::CaptureStdout();
+        FrameAfter(PushMouseButtonDown, SDL_BUTTON_LEFT, x, y);
+        fflush(stdout);
+        return testing::internal::GetCapturedStdout();
+    }
+};
+
 TEST_F(PlayScreen, FirstClickPlacesACircleAndTheComputerAnswersInTheSameFrame)
 {
     EXPECT_EQ(Click(100, 40), "click : 100, 40, 1\n");
     EXPECT_EQ(t.cells[1][0], morvane::kHuman);
-    EXPECT_EQ(Count(morvane::kHuman), 1);
-    EXPECT_EQ(Count(morvane::kComputer), 1) << "the computer answers at once";
+    EXPECT_EQ(CountOf(t, morvane::kHuman), 1);
+    EXPECT_EQ(CountOf(t, morvane::kComputer), 1) << "the computer answers at once";
     EXPECT_TRUE(play().HumanToMove());
     EXPECT_EQ(play().CursorShown(), Cursor::Cross) << "chosen before the computer moved";
 
-    PushMouseMotion(10, 10);
-    RunFrame(engine);
+    FrameAfter(PushMouseMotion, 10, 10);
     EXPECT_EQ(play().CursorShown(), Cursor::Circle);
 }
 
 TEST_F(PlayScreen, AClickOnAnOccupiedCellIsPrintedAndChangesNothing)
 {
-    const char* const rows[3] = {"O..", "X..", "..."};
-    SetBoard(rows);
+    t = BoardOf({"O..", "X..", "..."});
     EXPECT_EQ(Click(10, 100), "click : 10, 100, 1\n");
-    EXPECT_EQ(Count(morvane::kHuman), 1);
-    EXPECT_EQ(Count(morvane::kComputer), 1) << "the computer does not move";
+    EXPECT_EQ(CountOf(t, morvane::kHuman), 1);
+    EXPECT_EQ(CountOf(t, morvane::kComputer), 1) << "the computer does not move";
     EXPECT_EQ(t.cells[0][1], morvane::kComputer);
 }
 
 TEST_F(PlayScreen, ClicksRightOfOrBelowTheBoardTouchNoCell)
 {
-    // (100, 300) would reach cells[2][0] through the array's storage, (300, 10) cells[3][0] past
-    // it.
+    // (100, 300) would reach cells[2][0] through the array's storage, (300, 10) cells[3][0]
+    // past it.
     const Uint16 clicks[][2] = {{270, 0}, {300, 10},  {479, 271},    {100, 300},
                                 {0, 270}, {269, 270}, {65535, 65535}};
     for (const auto& click : clicks) {
-        const std::string printed = Click(click[0], click[1]);
-        EXPECT_EQ(printed, "click : " + std::to_string(click[0]) + ", " + std::to_string(click[1]) +
-                               ", 1\n");
-        EXPECT_EQ(Count(morvane::kEmpty), 9) << click[0] << ", " << click[1];
+        EXPECT_EQ(Click(click[0], click[1]), "click : " + std::to_string(click[0]) + ", " +
+                                                 std::to_string(click[1]) + ", 1\n");
+        EXPECT_EQ(CountOf(t, morvane::kEmpty), 9) << click[0] << ", " << click[1];
     }
     EXPECT_TRUE(play().HumanToMove());
 }
 
 TEST_F(PlayScreen, TheHumansWinningClickShowsTheWinPictureAtOnceAndFreezesTheBoard)
 {
-    const char* const rows[3] = {"OX.", "O.X", "..."};
-    SetBoard(rows);
+    t = BoardOf({"OX.", "O.X", "..."});
     Click(10, 200);
     EXPECT_EQ(t.setgame(), morvane::kHuman);
     EXPECT_EQ(play().CursorShown(), Cursor::Win);
-    EXPECT_EQ(Count(morvane::kComputer), 2) << "no answer after the end";
+    EXPECT_EQ(CountOf(t, morvane::kComputer), 2) << "no answer after the end";
 
     Click(200, 200);
     EXPECT_EQ(t.cells[2][2], morvane::kEmpty) << "clicks after the end change nothing";
@@ -67,23 +95,20 @@ TEST_F(PlayScreen, TheHumansWinningClickShowsTheWinPictureAtOnceAndFreezesTheBoa
 TEST_F(PlayScreen, TheComputersWinShowsTheLossPictureFromTheNextEventOn)
 {
     // Both cells left after the human's click at (100, 200) complete a line of crosses.
-    const char* const rows[3] = {".XX", "OOX", "O.."};
-    SetBoard(rows);
+    t = BoardOf({".XX", "OOX", "O.."});
     Click(100, 200);
     EXPECT_EQ(t.cells[1][2], morvane::kHuman);
     EXPECT_EQ(t.setgame(), morvane::kComputer);
     EXPECT_EQ(play().CursorShown(), Cursor::Cross)
         << "the cursor was chosen before the computer won";
 
-    PushKeyUp(SDLK_a);  // an event the board ignores is enough
-    RunFrame(engine);
+    FrameAfter(PushKeyUp, SDLK_a);  // an event the board ignores is enough
     EXPECT_EQ(play().CursorShown(), Cursor::Loss);
 }
 
 TEST_F(PlayScreen, TheHumansNinthCellEndsADrawnGame)
 {
-    const char* const rows[3] = {"OXO", "OXX", "XO."};
-    SetBoard(rows);
+    t = BoardOf({"OXO", "OXX", "XO."});
     Click(200, 200);
     EXPECT_EQ(t.setgame(), morvane::kDraw);
     EXPECT_EQ(play().CursorShown(), Cursor::Draw);
@@ -92,52 +117,45 @@ TEST_F(PlayScreen, TheHumansNinthCellEndsADrawnGame)
 TEST_F(PlayScreen, AFrameWithoutAnEventChangesNothing)
 {
     Click(100, 40);
-    int before[3][3];
-    std::memcpy(before, t.cells, sizeof before);
+    const Rows before = RowsOf(t);
     const Cursor cursor = play().CursorShown();
 
     RunFrame(engine);
-    EXPECT_EQ(std::memcmp(before, t.cells, sizeof before), 0);
+    EXPECT_EQ(RowsOf(t), before);
     EXPECT_EQ(play().CursorShown(), cursor);
 }
 
 TEST_F(PlayScreen, TheWheelResizesTheDrawingWithinItsLimitsAndClicksKeepTheirCells)
 {
     ASSERT_EQ(play().Radius(), kCellSize / 2) << "half the empty cell";
-    PushMouseButtonDown(SDL_BUTTON_WHEELDOWN, 0, 0);
-    RunFrame(engine);
+    FrameAfter(PushMouseButtonDown, SDL_BUTTON_WHEELDOWN, 0, 0);
     EXPECT_EQ(play().Radius(), kWindowHeight / 6)
         << "a sixth of the window's height is the largest";
 
     for (int i = 0; i < 50; ++i) {
-        PushMouseButtonDown(SDL_BUTTON_WHEELUP, 0, 0);
-        RunFrame(engine);
+        FrameAfter(PushMouseButtonDown, SDL_BUTTON_WHEELUP, 0, 0);
     }
     EXPECT_EQ(play().Radius(), 0);
-    PushMouseButtonDown(SDL_BUTTON_WHEELDOWN, 0, 0);
-    RunFrame(engine);
+    FrameAfter(PushMouseButtonDown, SDL_BUTTON_WHEELDOWN, 0, 0);
     EXPECT_EQ(play().Radius(), 1);
 
     EXPECT_EQ(Click(100, 40), "click : 100, 40, 1\n");
     EXPECT_EQ(t.cells[1][0], morvane::kHuman) << "clicks map to kCellSize cells at any radius";
-    EXPECT_EQ(Count(morvane::kEmpty), 7);
+    EXPECT_EQ(CountOf(t, morvane::kEmpty), 7);
 }
 
 TEST_F(PlayScreen, EscapeGoesBackToTheMenuWithTheBoardResetAndSpaceStartsAfresh)
 {
-    const char* const rows[3] = {"OX.", "O.X", "..."};
-    SetBoard(rows);
+    t = BoardOf({"OX.", "O.X", "..."});
     Click(10, 200);  // the human wins; the turn stays with the computer
     ASSERT_FALSE(play().HumanToMove());
 
-    PushKeyDown(SDLK_ESCAPE);
-    RunFrame(engine);
+    FrameAfter(PushKeyDown, SDLK_ESCAPE);
     EXPECT_EQ(engine.Top(), CMenuState::Instance());
-    EXPECT_EQ(Count(morvane::kEmpty), 9);
+    EXPECT_EQ(CountOf(t, morvane::kEmpty), 9);
     EXPECT_TRUE(play().HumanToMove());
 
-    PushKeyDown(SDLK_SPACE);
-    RunFrame(engine);
+    FrameAfter(PushKeyDown, SDLK_SPACE);
     EXPECT_EQ(engine.Top(), CPlayState::Instance());
     EXPECT_EQ(play().CursorShown(), Cursor::Circle);
     DrainEvents();
@@ -147,16 +165,13 @@ TEST_F(PlayScreen, EscapeGoesBackToTheMenuWithTheBoardResetAndSpaceStartsAfresh)
 
 TEST_F(PlayScreen, JoystickButtonEightLeavesTheBoardAndCloseQuits)
 {
-    PushJoyButtonDown(kJoystickOn);
-    RunFrame(engine);
+    FrameAfter(PushJoyButtonDown, kJoystickOn);
     EXPECT_EQ(engine.Top(), CPlayState::Instance()) << "button 9 means nothing on the board";
 
-    PushJoyButtonDown(kJoystickBack);
-    RunFrame(engine);
+    FrameAfter(PushJoyButtonDown, kJoystickBack);
     EXPECT_EQ(engine.Top(), CMenuState::Instance());
 
-    PushKeyDown(SDLK_SPACE);
-    RunFrame(engine);
+    FrameAfter(PushKeyDown, SDLK_SPACE);
     ASSERT_EQ(engine.Top(), CPlayState::Instance());
     // The board warps the mouse on entry, which some SDLs (sdl12-compat) queue as a motion
     // event; the board reads it, one event a frame, before the close that follows.
@@ -165,28 +180,23 @@ TEST_F(PlayScreen, JoystickButtonEightLeavesTheBoardAndCloseQuits)
     }
     ASSERT_EQ(PendingEvents(), 0);
     ASSERT_TRUE(engine.Running());
-    PushQuit();
-    RunFrame(engine);
+    FrameAfter(PushQuit);
     EXPECT_FALSE(engine.Running()) << "the close is read and acted on in one frame";
 }
 
 TEST_F(PlayScreen, TheControlsPageComesAndGoesWithoutTouchingTheGame)
 {
     Click(100, 40);
-    int before[3][3];
-    std::memcpy(before, t.cells, sizeof before);
-    PushMouseMotion(123, 77);
-    RunFrame(engine);
+    const Rows before = RowsOf(t);
+    FrameAfter(PushMouseMotion, 123, 77);
     EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), 0) << "the sprite is the cursor";
 
-    PushKeyDown(SDLK_i);
-    RunFrame(engine);
+    FrameAfter(PushKeyDown, SDLK_i);
     EXPECT_EQ(engine.Top(), CItemState::Instance());
-    PushKeyDown(SDLK_ESCAPE);
-    RunFrame(engine);
+    FrameAfter(PushKeyDown, SDLK_ESCAPE);
 
     EXPECT_EQ(engine.Top(), CPlayState::Instance());
-    EXPECT_EQ(std::memcmp(before, t.cells, sizeof before), 0);
+    EXPECT_EQ(RowsOf(t), before);
     EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), 1) << "the system cursor shows again after the page";
     int x = 0, y = 0;
     SDL_PumpEvents();
