@@ -60,10 +60,10 @@ int TakePictures(const std::string& folder)
     player.Start(player.WithClockFor(Outcome::HumanWins, player.BuiltGame()));
     Require(player.AwaitScreenNamed("intro.bmp"), "the intro");
     Save(player, folder + "/intro.bmp");
-    player.Input().PressKey(XK_space);
+    player.AwaitWindow().PressKey(XK_space);
     Require(player.AwaitScreenNamed("menu.bmp"), "the menu");
     Save(player, folder + "/menu.bmp");
-    player.Input().PressKey(XK_space);
+    player.AwaitWindow().PressKey(XK_space);
     Require(player.AwaitTheBoardScreen(), "the board");
     Require(player.AwaitEmptyBoard(), "the empty board");
     Require(player.PlayGame(Outcome::HumanWins,

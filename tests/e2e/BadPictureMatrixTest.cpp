@@ -3,7 +3,6 @@
 #include "tests/e2e/GamePlayer.h"
 #include "tests/e2e/PictureDamage.h"
 #include "tests/e2e/support/BuildPaths.h"
-#include "tests/e2e/support/ReferencePicture.h"
 #include "tests/e2e/support/TemporaryDirectory.h"
 
 #include <X11/keysym.h>
@@ -93,11 +92,11 @@ protected:
     // `i` on the board, then Escape: the controls page loads its picture only then.
     testing::AssertionResult VisitTheControlsPage()
     {
-        Input().PressKey(XK_i);
+        AwaitWindow().PressKey(XK_i);
         if (testing::AssertionResult item = AwaitScreenNamed("item.bmp"); !item) {
             return item << " after i on the board";
         }
-        Input().PressKey(XK_Escape);
+        AwaitWindow().PressKey(XK_Escape);
         if (testing::AssertionResult board = AwaitTheBoardScreen(); !board) {
             return board << " after Escape on the controls page";
         }
@@ -115,7 +114,7 @@ protected:
         if (testing::AssertionResult printed = PrintedEveryClickInOrder(); !printed) {
             return printed;
         }
-        Input().MoveTo(kParkX, kParkY);
+        AwaitWindow().MoveTo(kParkX, kParkY);
         return AwaitScreen([&](const RgbImage& screen) {
             testing::AssertionResult none = testing::AssertionFailure();
             for (Outcome end : {Outcome::HumanWins, Outcome::ComputerWins, Outcome::Draw}) {

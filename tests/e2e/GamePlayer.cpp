@@ -6,8 +6,6 @@
 #include "states/CellSize.h"
 #include "tests/e2e/BoardOnScreen.h"
 #include "tests/e2e/MovePlanner.h"
-#include "tests/e2e/support/ReferencePicture.h"
-#include "tests/e2e/support/ScreenWaits.h"
 #include "tests/e2e/support/WaitUntil.h"
 
 #include <X11/keysym.h>
@@ -99,7 +97,7 @@ bool GamePlayer::BoardIsReadable() const
 testing::AssertionResult GamePlayer::AwaitScreenNamed(const std::string& file)
 {
     if (const std::optional<RgbImage>& picture = m_pictures.Of(file)) {
-        return WaitForPicture(AwaitWindow(), *picture, ScreenTimeout()) << " (" << file << ")";
+        return AwaitPicture(*picture) << " (" << file << ")";
     }
     // Without its picture the screen draws nothing new; it says so once it starts.
     return AwaitStderrText(file);
@@ -107,19 +105,17 @@ testing::AssertionResult GamePlayer::AwaitScreenNamed(const std::string& file)
 
 testing::AssertionResult GamePlayer::OpenTheBoard()
 {
-    GameWindow& window = AwaitWindow();
     if (testing::AssertionResult intro = AwaitScreenNamed("intro.bmp"); !intro) {
         return intro << " at the start";
     }
     if (!m_pictures.Of("intro.bmp")) {
         // The first frame: the screen was blackened and the missing picture not drawn.
-        if (testing::AssertionResult black =
-                WaitForPicture(window, RgbImage(kWindowWidth, kWindowHeight), ScreenTimeout());
+        if (testing::AssertionResult black = AwaitPicture(RgbImage(kWindowWidth, kWindowHeight));
             !black) {
             return black << " (the intro without its picture)";
         }
     }
-    Input().PressKey(XK_space);
+    AwaitWindow().PressKey(XK_space);
     return FromTheMenu(" after Space on the intro");
 }
 
@@ -128,7 +124,7 @@ testing::AssertionResult GamePlayer::FromTheMenu(const char* how)
     if (testing::AssertionResult menu = AwaitScreenNamed("menu.bmp"); !menu) {
         return menu << how;
     }
-    Input().PressKey(XK_space);
+    AwaitWindow().PressKey(XK_space);
     if (testing::AssertionResult board = AwaitTheBoardScreen(); !board) {
         return board;
     }
@@ -165,13 +161,13 @@ testing::AssertionResult GamePlayer::AwaitEmptyBoard()
         if (board == empty && screen.At(kParkX + nudges % 2, kParkY) == kBoardBlack) {
             return testing::AssertionSuccess();
         }
-        Input().MoveTo(kParkX + ++nudges % 2, kParkY);
+        AwaitWindow().MoveTo(kParkX + ++nudges % 2, kParkY);
         return testing::AssertionFailure()
                << "wanted nine empty cells and the circle cursor at the mouse; the cells show "
                << DescribeCells(screen, m_pictures.emptyCell) << ", the mouse's pixel "
                << RgbText(screen.At(kParkX, kParkY));
     });
-    Input().MoveTo(kParkX, kParkY);
+    AwaitWindow().MoveTo(kParkX, kParkY);
     m_board = empty;
     return shown;
 }
@@ -180,14 +176,8 @@ void GamePlayer::ClickCell(Cell cell)
 {
     const int x = kCellSize * cell.i + kCellSize / 2;
     const int y = kCellSize * cell.j + kCellSize / 2;
-    Input().ClickAt(x, y);
+    AwaitWindow().ClickAt(x, y);
     m_clickLines.push_back("click : " + std::to_string(x) + ", " + std::to_string(y) + ", 1");
-}
-
-testing::AssertionResult GamePlayer::AwaitScreen(
-    const std::function<testing::AssertionResult(const RgbImage&)>& check)
-{
-    return WaitForScreen(AwaitWindow(), check, ScreenTimeout());
 }
 
 testing::AssertionResult GamePlayer::ShowsEndAtPark(const RgbImage& screen, Outcome outcome) const
@@ -242,23 +232,18 @@ testing::AssertionResult GamePlayer::PlayMove(Cell cell)
 
     ClickCell(cell);
     // The motion is also the event after the click that shows a computer's win.
-    Input().MoveTo(kParkX, kParkY);
+    AwaitWindow().MoveTo(kParkX, kParkY);
 
     std::optional<Board> answered;
     testing::AssertionResult shown = AwaitScreen([&](const RgbImage& screen) {
         const std::optional<Board> seen = ReadBoard(screen, m_pictures.emptyCell);
+        // The computer's answer: the clicked board with one cross more, in a cell that was free.
         answered.reset();
-        if (seen && !clickEnds) {
-            // The computer's answer: exactly one cross more, in a cell that was free.
-            std::vector<Cell> changed;
-            for (Cell free : afterClick.CellsWith(Mark::Empty)) {
-                if (seen->At(free) != Mark::Empty) {
-                    changed.push_back(free);
-                }
-            }
-            if (changed.size() == 1 && seen->At(changed.front()) == Mark::Cross) {
-                answered = afterClick;
-                answered->Set(changed.front(), Mark::Cross);
+        for (Cell free : afterClick.CellsWith(Mark::Empty)) {
+            Board withAnswer = afterClick;
+            withAnswer.Set(free, Mark::Cross);
+            if (!clickEnds && seen == withAnswer) {
+                answered = withAnswer;
             }
         }
         if (!clickEnds && !answered) {
@@ -344,7 +329,7 @@ testing::AssertionResult GamePlayer::PlayOneGame(Outcome goal,
 
 testing::AssertionResult GamePlayer::StartNewGame()
 {
-    Input().PressKey(XK_Escape);
+    AwaitWindow().PressKey(XK_Escape);
     return FromTheMenu(" after Escape on the board");
 }
 
@@ -365,7 +350,7 @@ testing::AssertionResult GamePlayer::PrintedEveryClickInOrder()
 void GamePlayer::EscapeToTheEnd()
 {
     for (int i = 0; i < 3; ++i) {
-        Input().PressKey(XK_Escape);
+        AwaitWindow().PressKey(XK_Escape);
     }
 }
 

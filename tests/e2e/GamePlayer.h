@@ -74,9 +74,6 @@ public:
     // Clicks the middle of the cell and notes the click line the game must print.
     void ClickCell(Cell cell);
 
-    // Waits until the screen passes check; the failure shows the last check's message.
-    testing::AssertionResult AwaitScreen(
-        const std::function<testing::AssertionResult(const RgbImage&)>& check);
     // The outcome picture (or, without one, nothing but the grey area) at the mouse.
     testing::AssertionResult ShowsEndAtPark(const RgbImage& screen, Outcome outcome) const;
     // Waits until the screen shows CurrentBoard(), with the cursor or the outcome's picture

@@ -2,8 +2,6 @@
 #include "engine/Window.h"
 #include "tests/e2e/support/BuildPaths.h"
 #include "tests/e2e/support/RealWindowTest.h"
-#include "tests/e2e/support/ReferencePicture.h"
-#include "tests/e2e/support/ScreenWaits.h"
 #include "tests/e2e/support/TemporaryDirectory.h"
 
 #include <X11/keysym.h>
@@ -35,13 +33,13 @@ TEST_F(MissingPictureTest, WithoutTheIntroPictureItNamesTheFileAndStillNavigates
     // is the file's, whichever SDL 1.2 runs the game.
     ASSERT_TRUE(AwaitStderrText("Couldn't load intro.bmp: Couldn't open intro.bmp\n"));
     // Nothing is drawn in the intro's place: the cleared screen stays black.
-    ASSERT_TRUE(WaitForPicture(window, RgbImage(kWindowWidth, kWindowHeight)));
+    ASSERT_TRUE(AwaitPicture(RgbImage(kWindowWidth, kWindowHeight)));
 
     // The menu, whose picture is there, still opens over the empty intro.
-    Input().PressKey(XK_space);
-    ASSERT_TRUE(WaitForPicture(window, LoadBmpPicture(m_folder.PathOf("menu.bmp"))));
-    Input().PressKey(XK_Escape);  // back to the intro
-    Input().PressKey(XK_Escape);  // and out
+    window.PressKey(XK_space);
+    ASSERT_TRUE(AwaitPicture(LoadBmpPicture(m_folder.PathOf("menu.bmp"))));
+    window.PressKey(XK_Escape);  // back to the intro
+    window.PressKey(XK_Escape);  // and out
 
     EXPECT_TRUE(GameEndsWith(ExitStatus::Exited(0)));
 }

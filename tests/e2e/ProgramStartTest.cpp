@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "tests/e2e/support/BuildPaths.h"
 #include "tests/e2e/support/RealWindowTest.h"
-#include "tests/e2e/support/ReferencePicture.h"
-#include "tests/e2e/support/ScreenWaits.h"
 
 #include <X11/keysym.h>
 
@@ -20,8 +18,8 @@ TEST_F(ProgramStartTest, EchoesArgumentCountAndEachArgumentFirst)
     GameLaunch launch = BuiltGame();
     launch.arguments = {"first", "second argument"};
     Start(launch);
-    ASSERT_TRUE(WaitForPicture(AwaitWindow(), LoadBmpPicture(PicturePath("intro.bmp"))));
-    Input().PressKey(XK_Escape);
+    ASSERT_TRUE(AwaitPicture(LoadBmpPicture(PicturePath("intro.bmp"))));
+    AwaitWindow().PressKey(XK_Escape);
 
     ASSERT_TRUE(GameEndsWith(ExitStatus::Exited(0)));
     const std::string expected = "3\n" + launch.ArgumentZero() + "\nfirst\nsecond argument\n";

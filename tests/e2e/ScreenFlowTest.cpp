@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "tests/e2e/support/BuildPaths.h"
 #include "tests/e2e/support/RealWindowTest.h"
-#include "tests/e2e/support/ReferencePicture.h"
-#include "tests/e2e/support/ScreenWaits.h"
 
 #include <X11/keysym.h>
 
@@ -22,34 +20,34 @@ TEST_F(ScreenFlowTest, SpaceShowsTheMenuAndEscapeTheIntroAgain)
     ASSERT_FALSE(ShowsPictureAt(m_intro, m_menu)) << "the screens cannot be told apart";
     Start(BuiltGame());
     GameWindow& window = AwaitWindow();
-    ASSERT_TRUE(WaitForPicture(window, m_intro)) << "at start";
+    ASSERT_TRUE(AwaitPicture(m_intro)) << "at start";
 
-    Input().PressKey(XK_space);
-    ASSERT_TRUE(WaitForPicture(window, m_menu)) << "after Space on the intro";
+    window.PressKey(XK_space);
+    ASSERT_TRUE(AwaitPicture(m_menu)) << "after Space on the intro";
 
-    Input().PressKey(XK_Escape);
-    ASSERT_TRUE(WaitForPicture(window, m_intro)) << "after Escape on the menu";
+    window.PressKey(XK_Escape);
+    ASSERT_TRUE(AwaitPicture(m_intro)) << "after Escape on the menu";
 
     // Still the intro screen underneath: a second Escape ends the program.
-    Input().PressKey(XK_Escape);
+    window.PressKey(XK_Escape);
     EXPECT_TRUE(GameEndsWith(ExitStatus::Exited(0)));
 }
 
 TEST_F(ScreenFlowTest, EscapeOnTheIntroEndsWithStatus0)
 {
     Start(BuiltGame());
-    ASSERT_TRUE(WaitForPicture(AwaitWindow(), m_intro));
+    ASSERT_TRUE(AwaitPicture(m_intro));
 
-    Input().PressKey(XK_Escape);
+    AwaitWindow().PressKey(XK_Escape);
     EXPECT_TRUE(GameEndsWith(ExitStatus::Exited(0)));
 }
 
 TEST_F(ScreenFlowTest, WindowCloseOnTheIntroEndsWithStatus0)
 {
     Start(BuiltGame());
-    ASSERT_TRUE(WaitForPicture(AwaitWindow(), m_intro));
+    ASSERT_TRUE(AwaitPicture(m_intro));
 
-    Input().RequestClose();
+    AwaitWindow().RequestClose();
     EXPECT_TRUE(GameEndsWith(ExitStatus::Exited(0)));
 }
 

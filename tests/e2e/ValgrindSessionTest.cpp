@@ -6,8 +6,10 @@
 #include <X11/keysym.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
+#include <iterator>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -49,14 +51,12 @@ std::string SummaryLines(const std::string& log)
         "in use at exit:", "total heap usage:", "definitely lost:", "indirectly lost:",
         "possibly lost:",  "suppressed:",       "All heap blocks",  "ERROR SUMMARY:"};
     std::istringstream lines(log);
-    std::string line;
     std::string kept;
-    while (std::getline(lines, line)) {
-        for (const char* wanted : kKept) {
-            if (line.find(wanted) != std::string::npos) {
-                kept += line + "\n";
-                break;
-            }
+    for (std::string line; std::getline(lines, line);) {
+        if (std::any_of(std::begin(kKept), std::end(kKept), [&](const char* wanted) {
+                return line.find(wanted) != std::string::npos;
+            })) {
+            kept += line + "\n";
         }
     }
     return kept;
@@ -156,19 +156,19 @@ TEST_F(ValgrindSessionTest, AWholeSessionMakesNoMemoryErrorAndLosesNoBlock)
     ASSERT_TRUE(PlayGame(Outcome::HumanWins));
     EXPECT_TRUE(PrintedEveryClickInOrder());
 
-    Input().PressKey(XK_i);
+    AwaitWindow().PressKey(XK_i);
     ASSERT_TRUE(AwaitScreenNamed("item.bmp")) << "after i on the board";
-    Input().PressKey(XK_Escape);
+    AwaitWindow().PressKey(XK_Escape);
     ASSERT_TRUE(AwaitTheBoardScreen()) << "after Escape on the item screen";
     // The finished game is still there, its picture at the mouse's last place.
     EXPECT_TRUE(AwaitCurrentBoard())
         << "the finished game is not shown again after the item screen";
 
-    Input().PressKey(XK_Escape);
+    AwaitWindow().PressKey(XK_Escape);
     ASSERT_TRUE(AwaitScreenNamed("menu.bmp")) << "after Escape on the board";
-    Input().PressKey(XK_Escape);
+    AwaitWindow().PressKey(XK_Escape);
     ASSERT_TRUE(AwaitScreenNamed("intro.bmp")) << "after Escape on the menu";
-    Input().PressKey(XK_Escape);
+    AwaitWindow().PressKey(XK_Escape);
 
     const std::optional<ExitStatus> status = Game().WaitForExit(kSlowExitTimeout);
     const std::string log = ReadWholeFile(LogPath());

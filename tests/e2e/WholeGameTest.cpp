@@ -37,7 +37,7 @@ TEST_P(WholeGameTest, EndsWithItsPictureAtTheMouseThenAFreshBoardAfterTheMenu)
     const std::vector<Cell> free = CurrentBoard().CellsWith(Mark::Empty);
     if (!free.empty()) {
         ClickCell(free.front());
-        Input().MoveTo(kParkX, kParkY);
+        AwaitWindow().MoveTo(kParkX, kParkY);
         EXPECT_TRUE(AwaitCurrentBoard()) << "after a click on a free cell of a finished game";
     }
     EXPECT_TRUE(PrintedEveryClickInOrder());

@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include "tests/e2e/support/RealWindowTest.h"
-#include "tests/e2e/support/ReferencePicture.h"
-#include "tests/e2e/support/ScreenWaits.h"
 #include "tests/e2e/support/TemporaryDirectory.h"
 
 #include <X11/keysym.h>
@@ -67,8 +65,8 @@ protected:
     // Shows the intro from the installed pictures, then leaves it with Escape.
     void ExpectIntroThenQuitWithEscape()
     {
-        ASSERT_TRUE(WaitForPicture(AwaitWindow(), m_intro)) << "stderr: " << Game().Stderr();
-        Input().PressKey(XK_Escape);
+        ASSERT_TRUE(AwaitPicture(m_intro)) << "stderr: " << Game().Stderr();
+        AwaitWindow().PressKey(XK_Escape);
         EXPECT_TRUE(GameEndsWith(ExitStatus::Exited(0)));
     }
 };
@@ -98,8 +96,8 @@ TEST_F(InstalledLauncherTest, TheDesktopEntryCommandFindsTheLauncherOnThePath)
     launch.environment.Set("PATH", fs::path(m_launcher).parent_path().string() + ":" + path);
     Start(launch);
 
-    ASSERT_TRUE(WaitForPicture(AwaitWindow(), m_intro)) << "stderr: " << Game().Stderr();
-    Input().RequestClose();
+    ASSERT_TRUE(AwaitPicture(m_intro)) << "stderr: " << Game().Stderr();
+    AwaitWindow().RequestClose();
     EXPECT_TRUE(GameEndsWith(ExitStatus::Exited(0)));
 }
 

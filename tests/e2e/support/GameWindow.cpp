@@ -5,6 +5,7 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
 
 #include <sstream>
 #include <stdexcept>
@@ -161,7 +162,13 @@ GameWindow GameWindow::Await(XConnection& connection, pid_t pid, std::chrono::mi
     for (;;) {
         const std::vector<Candidate> candidates = Survey(connection);
         if (const std::optional<Window> found = Choose(candidates, pid)) {
-            return GameWindow(connection, pid, *found);
+            int unused = 0;
+            if (!XTestQueryExtension(connection.Get(), &unused, &unused, &unused, &unused)) {
+                throw std::runtime_error("the X server has no XTEST extension");
+            }
+            GameWindow window(connection, pid, *found);
+            window.Focus();
+            return window;
         }
         if (std::chrono::steady_clock::now() >= deadline) {
             throw std::runtime_error("no mapped window of process " + std::to_string(pid) +
@@ -191,6 +198,67 @@ std::optional<RgbImage> GameWindow::Capture() const
 {
     const std::optional<RgbImage> picture = ReadPixels(*m_connection, m_window);
     return picture || !FollowReplacement() ? picture : ReadPixels(*m_connection, m_window);
+}
+
+void GameWindow::Focus()
+{
+    Geometry();  // follows a replaced window
+    if (m_window == m_focused) {
+        return;
+    }
+    XSetInputFocus(m_connection->Get(), m_window, RevertToPointerRoot, CurrentTime);
+    if (m_connection->SyncWithoutErrors()) {
+        m_focused = m_window;
+    }
+}
+
+void GameWindow::MoveTo(int x, int y)
+{
+    const std::optional<WindowGeometry> geometry = Geometry();
+    if (!geometry) {
+        throw std::runtime_error("cannot move the pointer: the game's window has gone");
+    }
+    XTestFakeMotionEvent(m_connection->Get(), m_connection->ScreenNumber(), geometry->x + x,
+                         geometry->y + y, CurrentTime);
+    m_connection->SyncWithoutErrors();
+}
+
+void GameWindow::ClickAt(int x, int y)
+{
+    MoveTo(x, y);
+    XTestFakeButtonEvent(m_connection->Get(), Button1, True, CurrentTime);
+    XTestFakeButtonEvent(m_connection->Get(), Button1, False, CurrentTime);
+    m_connection->SyncWithoutErrors();
+}
+
+void GameWindow::PressKey(KeySym key)
+{
+    const KeyCode code = XKeysymToKeycode(m_connection->Get(), key);
+    if (code == 0) {
+        throw std::runtime_error("the X server's keyboard has no key for keysym " +
+                                 std::to_string(key));
+    }
+    std::this_thread::sleep_until(m_lastKeyRelease + kKeyGap);
+    Focus();
+    XTestFakeKeyEvent(m_connection->Get(), code, True, CurrentTime);
+    XTestFakeKeyEvent(m_connection->Get(), code, False, CurrentTime);
+    m_connection->SyncWithoutErrors();
+    m_lastKeyRelease = std::chrono::steady_clock::now();
+}
+
+void GameWindow::RequestClose()
+{
+    Focus();
+    Display* display = m_connection->Get();
+    XEvent message{};
+    message.xclient.type = ClientMessage;
+    message.xclient.window = m_window;
+    message.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    message.xclient.format = 32;
+    message.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    message.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, m_window, False, NoEventMask, &message);
+    m_connection->SyncWithoutErrors();
 }
 
 }  // namespace e2e

@@ -4,14 +4,21 @@
 #include "tests/e2e/support/RgbImage.h"
 #include "tests/e2e/support/XConnection.h"
 
+#include <X11/X.h>
 #include <sys/types.h>
 
 #include <chrono>
 #include <optional>
 
-// The game's top-level window on the test's X server, as any other X client sees it:
-// found, measured and read back, never changed. Does not own the window (the game does)
-// and holds the connection by reference, which must outlive it.
+// The game's top-level window on the test's X server: found, measured, read back and sent
+// real input. Pointer and keys go through the XTEST extension, so they reach the game
+// exactly as a user's would; the close request is the message a window manager sends.
+// Every input call returns once the server has handled it. Does not own the window (the
+// game does) and holds the connection by reference, which must outlive it.
+//
+// Send input only once the game shows its first frame (or has written something it writes
+// after setting its video mode): a key that arrives while SDL 1.2 is still setting the mode
+// is lost now and then, as it would never be from a person.
 //
 // sdl12-compat maps a first window and soon replaces it with another (SDL 2 recreates it
 // for its renderer); a read that finds the window gone therefore looks once more for the
@@ -30,7 +37,9 @@ public:
     // Waits for the mapped top-level window of process pid. SDL 1.2 labels its window
     // with _NET_WM_PID; a mapped window of the game's size (480x272) without that label
     // is taken only if it is the only one. Throws std::runtime_error, listing the
-    // top-level windows there are, if none appears within the timeout.
+    // top-level windows there are, if none appears within the timeout, or if the server
+    // lacks XTEST. Gives the window the keyboard focus, as a window manager would for a new
+    // window (there is none on Xvfb).
     static GameWindow Await(XConnection& connection, pid_t pid, std::chrono::milliseconds timeout);
 
     // The window last found; a read may move on to the window that replaced it.
@@ -43,6 +52,20 @@ public:
     // if the window has gone or is not viewable.
     std::optional<RgbImage> Capture() const;
 
+    static constexpr auto kKeyGap = std::chrono::milliseconds(20);
+
+    // Moves the pointer to (x, y) in the window's coordinates.
+    void MoveTo(int x, int y);
+    // Moves the pointer to (x, y), then presses and releases the left button there.
+    void ClickAt(int x, int y);
+    // Presses and releases the key of a keysym (XK_space, XK_Escape, XK_i...). Keys
+    // follow one another at least kKeyGap apart: SDL 1.2 takes a release that is followed
+    // within a millisecond or two by a press of the same key for auto-repeat and drops
+    // both, so two quick presses of Escape would arrive as one.
+    void PressKey(KeySym key);
+    // WM_DELETE_WINDOW in a WM_PROTOCOLS client message: the window manager's "close".
+    void RequestClose();
+
 private:
     GameWindow(XConnection& connection, pid_t pid, Window window)
         : m_connection(&connection), m_pid(pid), m_window(window)
@@ -51,10 +74,14 @@ private:
 
     // After a failed read: true if the process now has another mapped window, then taken.
     bool FollowReplacement() const;
+    // Gives the keyboard focus to the game's window, now, if it does not have it.
+    void Focus();
 
     XConnection* m_connection;
     pid_t m_pid;
     mutable Window m_window;
+    Window m_focused = None;
+    std::chrono::steady_clock::time_point m_lastKeyRelease;
 };
 
 }  // namespace e2e

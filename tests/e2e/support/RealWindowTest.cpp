@@ -64,12 +64,21 @@ testing::AssertionResult RealWindow::AwaitStderrText(const std::string& text)
         ScreenTimeout());
 }
 
-WindowInput& RealWindow::Input()
+testing::AssertionResult RealWindow::AwaitScreen(
+    const std::function<testing::AssertionResult(const RgbImage&)>& check)
 {
-    if (!m_input) {
-        m_input.emplace(m_connection, AwaitWindow());
-    }
-    return *m_input;
+    GameWindow& window = AwaitWindow();
+    return Eventually(
+        [&] {
+            const std::optional<RgbImage> screen = window.Capture();
+            return screen ? check(*screen) : testing::AssertionFailure() << "no window to read";
+        },
+        ScreenTimeout());
+}
+
+testing::AssertionResult RealWindow::AwaitPicture(const RgbImage& picture)
+{
+    return AwaitScreen([&](const RgbImage& screen) { return ShowsPictureAt(screen, picture); });
 }
 
 }  // namespace e2e

@@ -3,14 +3,14 @@
 
 #include "tests/e2e/support/GameProcess.h"
 #include "tests/e2e/support/GameWindow.h"
-#include "tests/e2e/support/ScreenWaits.h"
-#include "tests/e2e/support/WindowInput.h"
+#include "tests/e2e/support/RgbImage.h"
 #include "tests/e2e/support/XConnection.h"
 #include "tests/e2e/support/XvfbDisplay.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -23,6 +23,7 @@ namespace e2e {
 // Limits that only a fault reaches; the waits themselves end as soon as they can.
 constexpr auto kWindowTimeout = std::chrono::seconds(10);
 constexpr auto kExitTimeout = std::chrono::seconds(10);
+constexpr auto kScreenTimeout = std::chrono::seconds(5);
 
 class RealWindow {
 public:
@@ -35,9 +36,15 @@ public:
     GameProcess& Start(const GameLaunch& launch);
     GameProcess& Game();
 
-    // Waits for the game's window to be mapped, then makes it the target of Input().
+    // Waits for the game's window to be mapped; it then takes the input too.
     GameWindow& AwaitWindow();
-    WindowInput& Input();
+
+    // Waits until what the window shows passes check; the failure shows the last check's
+    // message. Use as EXPECT_TRUE(AwaitScreen(...)).
+    testing::AssertionResult AwaitScreen(
+        const std::function<testing::AssertionResult(const RgbImage&)>& check);
+    // Waits until the picture is shown at the window's top-left corner, pixel for pixel.
+    testing::AssertionResult AwaitPicture(const RgbImage& picture);
 
     // Waits for the game to end; success if it ended with the expected status. The
     // failure message shows the game's standard error.
@@ -57,7 +64,6 @@ private:
     XConnection m_connection;
     std::unique_ptr<GameProcess> m_game;
     std::optional<GameWindow> m_window;
-    std::optional<WindowInput> m_input;
     int m_slowdown = 1;
 };
 

@@ -26,6 +26,11 @@ struct RgbImage {
     uint32_t& At(int x, int y) { return pixels[static_cast<size_t>(y) * width + x]; }
 };
 
+// The BMP file at path as SDL 1.2's loader reads it, as the game does, whatever its depth:
+// what the screen should show, known without asking the game. Throws std::runtime_error
+// with SDL's reason if SDL cannot load it.
+RgbImage LoadBmpPicture(const std::string& path);
+
 // "0x12ab34".
 std::string RgbText(uint32_t rgb);
 
