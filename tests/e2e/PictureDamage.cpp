@@ -15,7 +15,12 @@
 namespace e2e {
 namespace {
 
-constexpr int kHugeSide = 100000;
+// Squares of two dark greys that every depth, 8-bit grey palette and 16-bit 5-5-5
+// included, holds exactly, so the screen shows them unchanged.
+unsigned RedrawnCellColour(int x, int y)
+{
+    return ((x / 10 + y / 10) % 2 == 0) ? 0x080808u : 0x181818u;
+}
 
 }  // namespace
 
@@ -24,11 +29,6 @@ const char* DamageName(Damage damage)
     static const char* const kNames[] = {"missing",   "empty",       "truncated", "garbage",
                                          "directory", "huge_header", "redrawn"};
     return kNames[static_cast<int>(damage)];
-}
-
-unsigned RedrawnCellColour(int x, int y)
-{
-    return ((x / 10 + y / 10) % 2 == 0) ? 0x080808u : 0x181818u;
 }
 
 void PlacePictures(TemporaryDirectory& folder, const std::string& file, Damage damage, int width,
@@ -61,7 +61,7 @@ void PlacePictures(TemporaryDirectory& folder, const std::string& file, Damage d
         std::filesystem::create_directory(path);
         return;
     case Damage::HugeHeader:
-        bytes = sdltest::MakeBmpHeaders(kHugeSide, kHugeSide, 24);
+        bytes = sdltest::MakeBmpHeaders(100000, 100000, 24);
         break;
     case Damage::Redrawn:
         bytes = sdltest::MakeBmp(width, height, bitsPerPixel, RedrawnCellColour);

@@ -23,13 +23,8 @@ enum class Damage {
 const char* DamageName(Damage damage);
 
 // Fills folder with the build's pictures, file replaced by its damaged form. For
-// Damage::Redrawn, file is written anew at width x height and bitsPerPixel with the
-// pattern of RedrawnCellColour.
+// Damage::Redrawn, file is written anew at width x height and bitsPerPixel.
 void PlacePictures(TemporaryDirectory& folder, const std::string& file, Damage damage,
                    int width = 0, int height = 0, int bitsPerPixel = 0);
-
-// The redrawn picture's pattern: squares of two dark greys that every depth, 8-bit grey
-// palette and 16-bit 5-5-5 included, holds exactly, so the screen shows them unchanged.
-unsigned RedrawnCellColour(int x, int y);
 
 }  // namespace e2e
