@@ -3,13 +3,9 @@
 # The one .deb in WORK_DIR as a distribution judges it: it must list RUNTIME_PACKAGE in
 # its Depends field, and lintian must find no error and no warning in it. lintian's
 # remarks of lesser rank are shown, not failed on: the package lists the few it accepts.
-foreach(var WORK_DIR RUNTIME_PACKAGE)
-  if(NOT ${var})
-    message(FATAL_ERROR "CheckPackage.cmake needs -D${var}=...")
-  endif()
-endforeach()
+include(${CMAKE_CURRENT_LIST_DIR}/ScriptSteps.cmake)
+require_definitions(CheckPackage.cmake WORK_DIR RUNTIME_PACKAGE)
 
-include(${CMAKE_CURRENT_LIST_DIR}/OnePackage.cmake)
 one_package(${WORK_DIR} packages)
 execute_process(COMMAND dpkg-deb --field ${packages} Depends
   OUTPUT_VARIABLE depends OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE result)

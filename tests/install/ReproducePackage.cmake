@@ -5,23 +5,13 @@
 # another folder, later, under another umask, and fails unless the .deb is the same to
 # the byte as the one in REFERENCE_DIR. WORK_DIR is left behind only on failure, to be
 # compared (diffoscope does it best).
-foreach(var SOURCE_DIR CONFIGURE PACKAGER REFERENCE_DIR WORK_DIR)
-  if(NOT ${var})
-    message(FATAL_ERROR "ReproducePackage.cmake needs -D${var}=...")
-  endif()
-endforeach()
-
-function(run what)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_QUIET)
-  if(NOT result EQUAL 0)
-    message(FATAL_ERROR "${what} failed: ${result}")
-  endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/ScriptSteps.cmake)
+require_definitions(ReproducePackage.cmake SOURCE_DIR CONFIGURE PACKAGER REFERENCE_DIR WORK_DIR)
 
 file(REMOVE_RECURSE ${WORK_DIR})
-run("configuring" ${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${WORK_DIR}/build ${CONFIGURE})
-run("building" ${CMAKE_COMMAND} --build ${WORK_DIR}/build --target noughts -j2)
-run("packaging" sh -c "umask 077 && exec \"$@\"" sh ${CMAKE_COMMAND}
+run_step("configuring" ${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${WORK_DIR}/build ${CONFIGURE})
+run_step("building" ${CMAKE_COMMAND} --build ${WORK_DIR}/build --target noughts -j2)
+run_step("packaging" sh -c "umask 077 && exec \"$@\"" sh ${CMAKE_COMMAND}
   -DSETTINGS=${WORK_DIR}/build/packaging/debian-settings.cmake
   -DOUTPUT_DIR=${WORK_DIR}/package -P ${PACKAGER})
 
