@@ -36,7 +36,7 @@ public:
     GameProcess& Start(const GameLaunch& launch);
     GameProcess& Game();
 
-    // Waits for the game's window to be mapped; it then takes the input too.
+    // Waits for the game's window to be mapped; the test reads it and sends it input.
     GameWindow& AwaitWindow();
 
     // Waits until what the window shows passes check; the failure shows the last check's
