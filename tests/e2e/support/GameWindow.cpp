@@ -15,6 +15,9 @@
 namespace e2e {
 namespace {
 
+// The least time between keys, so that SDL 1.2 sees no auto-repeat (see PressKey).
+constexpr auto kKeyGap = std::chrono::milliseconds(20);
+
 // The window's _NET_WM_PID, or nothing if it has none.
 std::optional<long> ProcessOf(Display* display, Window window)
 {

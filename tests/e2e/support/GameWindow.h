@@ -42,9 +42,6 @@ public:
     // window (there is none on Xvfb).
     static GameWindow Await(XConnection& connection, pid_t pid, std::chrono::milliseconds timeout);
 
-    // The window last found; a read may move on to the window that replaced it.
-    Window Id() const { return m_window; }
-
     // Where the window lies and how large it is, now; nothing if it has gone.
     std::optional<WindowGeometry> Geometry() const;
 
@@ -52,14 +49,12 @@ public:
     // if the window has gone or is not viewable.
     std::optional<RgbImage> Capture() const;
 
-    static constexpr auto kKeyGap = std::chrono::milliseconds(20);
-
     // Moves the pointer to (x, y) in the window's coordinates.
     void MoveTo(int x, int y);
     // Moves the pointer to (x, y), then presses and releases the left button there.
     void ClickAt(int x, int y);
     // Presses and releases the key of a keysym (XK_space, XK_Escape, XK_i...). Keys
-    // follow one another at least kKeyGap apart: SDL 1.2 takes a release that is followed
+    // follow one another at least 20 ms apart: SDL 1.2 takes a release that is followed
     // within a millisecond or two by a press of the same key for auto-repeat and drops
     // both, so two quick presses of Escape would arrive as one.
     void PressKey(KeySym key);
