@@ -27,6 +27,12 @@ bool Shares(const Line& a, const Line& b)
     return std::find_first_of(a.begin(), a.end(), b.begin(), b.end()) != a.end();
 }
 
+void Mark(morvane& board, const Line& line, int mark)
+{
+    for (const auto& [i, j] : line)
+        board.cells[i][j] = mark;
+}
+
 TEST(Board, TheGlobalBoardStartsEmpty)
 {
     EXPECT_EQ(RowsOf(t), (Rows{"...", "...", "..."}));
@@ -45,8 +51,7 @@ TEST(Setgame, EveryLineWinsForEitherSide)
     for (const int mark : {1, 0}) {
         for (size_t n = 0; n < kEveryLine.size(); ++n) {
             morvane board;
-            for (const auto& [i, j] : kEveryLine[n])
-                board.cells[i][j] = mark;
+            Mark(board, kEveryLine[n], mark);
             EXPECT_EQ(board.setgame(), mark) << "line " << n << " of " << mark << "s";
         }
     }
@@ -60,10 +65,8 @@ TEST(Setgame, ALineOfOnesBeatsALineOfZeros)
             if (Shares(ones, zeros))
                 continue;
             morvane board;
-            for (const auto& [i, j] : ones)
-                board.cells[i][j] = 1;
-            for (const auto& [i, j] : zeros)
-                board.cells[i][j] = 0;
+            Mark(board, ones, 1);
+            Mark(board, zeros, 0);
             EXPECT_EQ(board.setgame(), 1);
             ++pairs;
         }

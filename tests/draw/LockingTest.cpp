@@ -108,15 +108,13 @@ TEST(SurfaceWithoutPixels, IsNeverWrittenThrough)
     const sdltest::Surface surface(
         SDL_CreateRGBSurfaceFrom(nullptr, 40, 30, 32, 160, 0xFF0000, 0x00FF00, 0x0000FF, 0));
     ASSERT_NE(surface, nullptr);
-    ClearScr(surface, 1, 2, 3);
-    DrawFillRect(surface, 0, 0, 40, 30, 1, 2, 3);
-    DrawLine(surface, 0, 0, 40, 30, 1, 2, 3);
-    DrawCircle(surface, 20, 15, 10, 1, 2, 3);
-
-    ClearScr(nullptr, 1, 2, 3);
-    DrawFillRect(nullptr, 0, 0, 40, 30, 1, 2, 3);
-    DrawLine(nullptr, 0, 0, 40, 30, 1, 2, 3);
-    DrawCircle(nullptr, 20, 15, 10, 1, 2, 3);
+    SDL_Surface* const targets[] = {surface, nullptr};
+    for (SDL_Surface* target : targets) {
+        ClearScr(target, 1, 2, 3);
+        DrawFillRect(target, 0, 0, 40, 30, 1, 2, 3);
+        DrawLine(target, 0, 0, 40, 30, 1, 2, 3);
+        DrawCircle(target, 20, 15, 10, 1, 2, 3);
+    }
 }
 
 }  // namespace
