@@ -27,12 +27,6 @@ bool Shares(const Line& a, const Line& b)
     return std::find_first_of(a.begin(), a.end(), b.begin(), b.end()) != a.end();
 }
 
-void Mark(morvane& board, const Line& line, int mark)
-{
-    for (const auto& [i, j] : line)
-        board.cells[i][j] = mark;
-}
-
 TEST(Board, TheGlobalBoardStartsEmpty)
 {
     EXPECT_EQ(RowsOf(t), (Rows{"...", "...", "..."}));
@@ -51,7 +45,8 @@ TEST(Setgame, EveryLineWinsForEitherSide)
     for (const int mark : {1, 0}) {
         for (size_t n = 0; n < kEveryLine.size(); ++n) {
             morvane board;
-            Mark(board, kEveryLine[n], mark);
+            for (const auto& [i, j] : kEveryLine[n])
+                board.cells[i][j] = mark;
             EXPECT_EQ(board.setgame(), mark) << "line " << n << " of " << mark << "s";
         }
     }
@@ -65,8 +60,10 @@ TEST(Setgame, ALineOfOnesBeatsALineOfZeros)
             if (Shares(ones, zeros))
                 continue;
             morvane board;
-            Mark(board, ones, 1);
-            Mark(board, zeros, 0);
+            for (const auto& [i, j] : ones)
+                board.cells[i][j] = 1;
+            for (const auto& [i, j] : zeros)
+                board.cells[i][j] = 0;
             EXPECT_EQ(board.setgame(), 1);
             ++pairs;
         }

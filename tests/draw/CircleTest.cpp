@@ -153,7 +153,7 @@ TEST(Circle, HugeRadiiAndFarCentresWriteNothingOutside)
             for (const int r : radii)
                 for (const int cx : centres)
                     for (const int cy : centres)
-                        DrawCircle(guarded.get(), cx, cy, r, 255, 255, 255);
+                        DrawCircle(guarded.Surface(), cx, cy, r, 255, 255, 255);
             EXPECT_TRUE(guarded.GuardsIntact()) << bpp << " bytes, " << size << " square";
         }
     }

@@ -40,8 +40,8 @@ struct Twins {
 // else the first byte that differs.
 std::string Differences(Twins& twins, int x1, int y1, int x2, int y2, SDL_Color c)
 {
-    SDL_Surface* const shortcut = twins.shortcut.get();
-    SDL_Surface* const plain = twins.plain.get();
+    SDL_Surface* const shortcut = twins.shortcut.Surface();
+    SDL_Surface* const plain = twins.plain.Surface();
     const size_t bytes = static_cast<size_t>(plain->pitch) * plain->h;
     std::memset(shortcut->pixels, 0x5A, bytes);
     std::memset(plain->pixels, 0x5A, bytes);
