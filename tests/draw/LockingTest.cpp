@@ -8,11 +8,9 @@
 #include <ios>
 #include <vector>
 
-using drawtest::Rectangle;
+using namespace drawtest;
 
 namespace {
-
-constexpr Uint32 kWhite = 0xFFFFFF, kGrey = 0x808080, kBlack = 0x000000;
 
 // An RLE colour-keyed surface is encoded at its first blit; from then on it must be
 // locked, and until it is its pixel memory is gone (pixels is null). Classic SDL 1.2 does
@@ -33,10 +31,10 @@ protected:
                             "here (sdl12-compat behaves so; classic SDL 1.2 runs this test)";
         }
     }
-    drawtest::PointSet LockedPointsWithColour(Uint32 rgb)
+    PointSet LockedPointsWithColour(Uint32 rgb)
     {
         EXPECT_EQ(SDL_LockSurface(surface), 0);
-        const auto points = drawtest::PointsWithColour(surface, rgb);
+        const auto points = PointsWithColour(surface, rgb);
         SDL_UnlockSurface(surface);
         return points;
     }

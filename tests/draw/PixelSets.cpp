@@ -43,7 +43,7 @@ PointSet LineDrawn(SDL_Surface* surface, int x1, int y1, int x2, int y2)
 {
     SDL_FillRect(surface, nullptr, 0);
     DrawLine(surface, x1, y1, x2, y2, 255, 255, 255);
-    return PointsWithColour(surface, 0xFFFFFF);
+    return PointsWithColour(surface, kWhite);
 }
 
 }  // namespace drawtest

@@ -14,6 +14,9 @@ namespace drawtest {
 using Point = std::pair<int, int>;  // (x, y)
 using PointSet = std::set<Point>;
 
+// The colours the drawing tests draw with, as 0xRRGGBB.
+constexpr Uint32 kWhite = 0xFFFFFF, kGrey = 0x808080, kBlack = 0x000000;
+
 PointSet PointsWithValue(const SDL_Surface* surface, Uint32 value);
 // The points holding 0xRRGGBB as the surface's format stores it.
 PointSet PointsWithColour(const SDL_Surface* surface, Uint32 rgb);
