@@ -70,6 +70,15 @@ protected:
     static std::time_t FixedClock(std::time_t*) { return kNow; }
     void SetUp() override { morvane::readClock = FixedClock; }
     void TearDown() override { morvane::readClock = std::time; }
+
+    // The computer's move, from another state of the generator than the clock gives: a move
+    // that still follows the clock shows the reseed.
+    static void ComputerMoves(morvane& board)
+    {
+        std::srand(12345);
+        bool turn = false;
+        board.AI(turn);
+    }
 };
 
 TEST(AI, ReseedsFromTheSystemClock)
@@ -87,17 +96,12 @@ TEST_F(AIOnAFixedClock, ReseedsOnEveryCallAndDrawsColumnThenRow)
         second = {std::rand() % 3, std::rand() % 3};
 
     // An empty board takes the first candidate; with that cell taken, the first
-    // different one. Drawing from another state first shows the reseed.
+    // different one.
     morvane empty;
-    std::srand(12345);
-    bool turn = false;
-    empty.AI(turn);
-
+    ComputerMoves(empty);
     morvane occupied;
     occupied.cells[a1][b1] = 1;
-    std::srand(12345);
-    bool turn2 = false;
-    occupied.AI(turn2);
+    ComputerMoves(occupied);
 
     EXPECT_EQ(empty.cells[a1][b1], 0);
     EXPECT_EQ(CountOf(empty, 0), 1);
@@ -112,9 +116,7 @@ TEST_F(AIOnAFixedClock, ReseedsEvenOnAFinishedBoard)
 
     morvane won;
     won.cells[0][0] = won.cells[0][1] = won.cells[0][2] = 1;
-    std::srand(12345);
-    bool turn = false;
-    won.AI(turn);
+    ComputerMoves(won);
     EXPECT_EQ(std::rand(), expected);
 }
 

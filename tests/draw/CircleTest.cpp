@@ -100,7 +100,7 @@ TEST_P(CircleAtEveryDepth, SkipsComputedColumnZeroRowZeroAndTheRightEdge)
     // second candidate, at 89.99 and 44.77, is the rightmost point drawn.
     DrawCircle(surface, 45, 45, 45, 255, 255, 255);
     const int shift = kShiftFor[GetParam()];
-    const PointSet drawn = PointsWithColour(surface, 0xFFFFFF);
+    const PointSet drawn = PointsWithColour(surface, kWhite);
     EXPECT_TRUE(drawn.count({89 - shift, 44}));
     EXPECT_FALSE(drawn.count({90 - shift, 45}));
     for (const auto& point : drawn) {
@@ -119,7 +119,7 @@ TEST(Circle, FourBytePointsNearTheLeftEdgeLandAtTheEndOfTheRowAbove)
     DrawCircle(surface, 45, 45, 45, 255, 255, 255);
     // Computed columns 1 to 3 move four left, past the row's start: the true outline
     // reaches no further right than column 85, so columns 86 to 89 hold only these.
-    const PointSet drawn = PointsWithColour(surface, 0xFFFFFF);
+    const PointSet drawn = PointsWithColour(surface, kWhite);
     EXPECT_GT(std::count_if(drawn.begin(), drawn.end(), [](auto p) { return p.first >= 86; }), 0);
 }
 
@@ -138,7 +138,7 @@ TEST(Circle, DrawsEachOfItsCandidatePointsOnce)
     const sdltest::Surface surface = sdltest::MakeSurface(4001, 4001, 1);
     ASSERT_NE(surface, nullptr);
     DrawCircle(surface, 2000, 2000, 1999, 255, 255, 255);
-    const PointSet drawn = PointsWithColour(surface, 0xFFFFFF);
+    const PointSet drawn = PointsWithColour(surface, kWhite);
     EXPECT_EQ(drawn.size(), 1253u);
     EXPECT_TRUE(drawn.count({3998, 2000}));  // the start, computed column 3999, one left
 }
@@ -153,7 +153,7 @@ TEST(Circle, HugeRadiiAndFarCentresWriteNothingOutside)
             for (const int r : radii)
                 for (const int cx : centres)
                     for (const int cy : centres)
-                        DrawCircle(guarded.get(), cx, cy, r, 255, 255, 255);
+                        DrawCircle(guarded.Surface(), cx, cy, r, 255, 255, 255);
             EXPECT_TRUE(guarded.GuardsIntact()) << bpp << " bytes, " << size << " square";
         }
     }

@@ -11,8 +11,6 @@ using namespace drawtest;
 
 namespace {
 
-constexpr Uint32 kGrey = 0x808080, kBlack = 0x000000;
-
 class FillAtEveryDepth : public testing::TestWithParam<int> {
 protected:
     void SetUp() override

@@ -16,8 +16,6 @@ public:
         sdltest::GiveDistinctColours(Surface());
     }
 
-    SDL_Surface* get() const { return Surface(); }
-
 private:
     static PixelLayout Layout(int w, int h, int bytesPerPixel, int paddingBytes)
     {

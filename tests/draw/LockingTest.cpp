@@ -8,11 +8,9 @@
 #include <ios>
 #include <vector>
 
-using drawtest::Rectangle;
+using namespace drawtest;
 
 namespace {
-
-constexpr Uint32 kWhite = 0xFFFFFF, kGrey = 0x808080, kBlack = 0x000000;
 
 // An RLE colour-keyed surface is encoded at its first blit; from then on it must be
 // locked, and until it is its pixel memory is gone (pixels is null). Classic SDL 1.2 does
@@ -33,10 +31,10 @@ protected:
                             "here (sdl12-compat behaves so; classic SDL 1.2 runs this test)";
         }
     }
-    drawtest::PointSet LockedPointsWithColour(Uint32 rgb)
+    PointSet LockedPointsWithColour(Uint32 rgb)
     {
         EXPECT_EQ(SDL_LockSurface(surface), 0);
-        const auto points = drawtest::PointsWithColour(surface, rgb);
+        const auto points = PointsWithColour(surface, rgb);
         SDL_UnlockSurface(surface);
         return points;
     }
@@ -108,15 +106,13 @@ TEST(SurfaceWithoutPixels, IsNeverWrittenThrough)
     const sdltest::Surface surface(
         SDL_CreateRGBSurfaceFrom(nullptr, 40, 30, 32, 160, 0xFF0000, 0x00FF00, 0x0000FF, 0));
     ASSERT_NE(surface, nullptr);
-    ClearScr(surface, 1, 2, 3);
-    DrawFillRect(surface, 0, 0, 40, 30, 1, 2, 3);
-    DrawLine(surface, 0, 0, 40, 30, 1, 2, 3);
-    DrawCircle(surface, 20, 15, 10, 1, 2, 3);
-
-    ClearScr(nullptr, 1, 2, 3);
-    DrawFillRect(nullptr, 0, 0, 40, 30, 1, 2, 3);
-    DrawLine(nullptr, 0, 0, 40, 30, 1, 2, 3);
-    DrawCircle(nullptr, 20, 15, 10, 1, 2, 3);
+    SDL_Surface* const targets[] = {surface, nullptr};
+    for (SDL_Surface* target : targets) {
+        ClearScr(target, 1, 2, 3);
+        DrawFillRect(target, 0, 0, 40, 30, 1, 2, 3);
+        DrawLine(target, 0, 0, 40, 30, 1, 2, 3);
+        DrawCircle(target, 20, 15, 10, 1, 2, 3);
+    }
 }
 
 }  // namespace

@@ -51,11 +51,11 @@ TEST_P(DrawingStaysInsideMemory, WithPaddedRowsAndGuards)
     const auto [w, h, bpp] = GetParam();
     for (const int padding : {0, 4, 12}) {
         GuardedSurface guarded(w, h, bpp, padding);
-        ASSERT_NE(guarded.get(), nullptr);
-        DrawEveryRectangleAndLine(guarded.get());
+        ASSERT_NE(guarded.Surface(), nullptr);
+        DrawEveryRectangleAndLine(guarded.Surface());
         EXPECT_TRUE(guarded.GuardsIntact()) << "padding " << padding;
         EXPECT_TRUE(guarded.PaddingIntact()) << "padding " << padding;
-        DrawEveryCircle(guarded.get());
+        DrawEveryCircle(guarded.Surface());
         EXPECT_TRUE(guarded.GuardsIntact()) << "padding " << padding;
     }
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tests/draw/PixelSets.h"
 
+#include "draw/Draw.h"
 #include "tests/support/Surfaces.h"
 
 namespace drawtest {
@@ -36,6 +37,13 @@ PointSet PointsAlong(Point first, Point step, int count)
     for (int k = 0; k < count; ++k)
         points.insert({first.first + k * step.first, first.second + k * step.second});
     return points;
+}
+
+PointSet LineDrawn(SDL_Surface* surface, int x1, int y1, int x2, int y2)
+{
+    SDL_FillRect(surface, nullptr, 0);
+    DrawLine(surface, x1, y1, x2, y2, 255, 255, 255);
+    return PointsWithColour(surface, kWhite);
 }
 
 }  // namespace drawtest

@@ -8,72 +8,62 @@ namespace sdltest {
 
 namespace {
 
-void Put16(std::vector<std::uint8_t>& out, std::uint32_t value)
+// Appends the low count bytes of value, low byte first, as BMP stores every number.
+void Put(std::vector<std::uint8_t>& out, std::uint32_t value, int count)
 {
-    out.push_back(value & 0xFF);
-    out.push_back((value >> 8) & 0xFF);
+    for (int i = 0; i < count; ++i)
+        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
 }
 
-void Put32(std::vector<std::uint8_t>& out, std::uint32_t value)
-{
-    Put16(out, value & 0xFFFF);
-    Put16(out, value >> 16);
-}
-
+// A pixel of 0xRRGGBB, stored low byte first: B, G, R (then 0 at 32 bits).
 void PutPixel(std::vector<std::uint8_t>& out, int bitsPerPixel, Uint32 rgb)
 {
     const std::uint32_t r = (rgb >> 16) & 0xFF, g = (rgb >> 8) & 0xFF, b = rgb & 0xFF;
-    switch (bitsPerPixel) {
-    case 8:
-        out.push_back(static_cast<std::uint8_t>((r + g + b) / 3));
-        break;
-    case 16:
-        Put16(out, ((r >> 3) << 10) | ((g >> 3) << 5) | (b >> 3));
-        break;
-    case 24:
-        out.insert(out.end(), {std::uint8_t(b), std::uint8_t(g), std::uint8_t(r)});
-        break;
-    default:
-        out.insert(out.end(), {std::uint8_t(b), std::uint8_t(g), std::uint8_t(r), 0});
-        break;
-    }
+    const std::uint32_t value = bitsPerPixel == 8    ? (r + g + b) / 3  // the grey palette's index
+                                : bitsPerPixel == 16 ? (r >> 3) << 10 | (g >> 3) << 5 | b >> 3
+                                                     : rgb & 0xFFFFFF;
+    Put(out, value, bitsPerPixel / 8);
+}
+
+std::uint64_t RowBytes(int w, int bitsPerPixel)
+{
+    return (std::uint64_t(w) * bitsPerPixel / 8 + 3) / 4 * 4;
 }
 
 }  // namespace
 
 std::vector<std::uint8_t> MakeBmpHeaders(int w, int h, int bitsPerPixel)
 {
-    const int paletteSize = bitsPerPixel == 8 ? 256 * 4 : 0;
-    const std::uint64_t rowSize = (std::uint64_t(w) * bitsPerPixel / 8 + 3) / 4 * 4;
+    const std::uint32_t paletteSize = bitsPerPixel == 8 ? 256 * 4 : 0;
+    const std::uint64_t rowSize = RowBytes(w, bitsPerPixel);
     const std::uint32_t dataOffset = 14 + 40 + paletteSize;
     const std::uint64_t imageSize = std::min<std::uint64_t>(rowSize * h, 0xFFFFFFFFu - dataOffset);
 
     std::vector<std::uint8_t> out{'B', 'M'};
-    Put32(out, static_cast<std::uint32_t>(dataOffset + imageSize));
-    Put32(out, 0);
-    Put32(out, dataOffset);
+    Put(out, static_cast<std::uint32_t>(dataOffset + imageSize), 4);
+    Put(out, 0, 4);
+    Put(out, dataOffset, 4);
 
-    Put32(out, 40);
-    Put32(out, w);
-    Put32(out, h);
-    Put16(out, 1);
-    Put16(out, bitsPerPixel);
-    Put32(out, 0);  // uncompressed
-    Put32(out, static_cast<std::uint32_t>(imageSize));
-    Put32(out, 2835);
-    Put32(out, 2835);
-    Put32(out, bitsPerPixel == 8 ? 256 : 0);
-    Put32(out, 0);
-    for (int i = 0; i < paletteSize / 4; ++i) {
-        out.insert(out.end(), {std::uint8_t(i), std::uint8_t(i), std::uint8_t(i), 0});
-    }
+    Put(out, 40, 4);
+    Put(out, w, 4);
+    Put(out, h, 4);
+    Put(out, 1, 2);
+    Put(out, bitsPerPixel, 2);
+    Put(out, 0, 4);  // uncompressed
+    Put(out, static_cast<std::uint32_t>(imageSize), 4);
+    Put(out, 2835, 4);
+    Put(out, 2835, 4);
+    Put(out, bitsPerPixel == 8 ? 256 : 0, 4);
+    Put(out, 0, 4);
+    for (std::uint32_t i = 0; i < paletteSize / 4; ++i)
+        Put(out, i * 0x010101, 4);  // grey i: B, G and R, then 0
     return out;
 }
 
 std::vector<std::uint8_t> MakeBmp(int w, int h, int bitsPerPixel,
                                   const std::function<Uint32(int, int)>& colour)
 {
-    const std::size_t rowSize = (w * bitsPerPixel / 8 + 3) / 4 * 4;
+    const std::size_t rowSize = RowBytes(w, bitsPerPixel);
     std::vector<std::uint8_t> out = MakeBmpHeaders(w, h, bitsPerPixel);
     for (int y = h - 1; y >= 0; --y) {
         const std::size_t rowStart = out.size();

@@ -38,25 +38,11 @@ Surface MakeSurface(int w, int h, int bytesPerPixel, void* pixels, int pitch)
 
 Uint32 PixelAt(const SDL_Surface* surface, int x, int y)
 {
+    const int bytes = surface->format->BytesPerPixel;
     const auto* row = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch;
-    switch (surface->format->BytesPerPixel) {
-    case 1:
-        return row[x];
-    case 2: {
-        Uint16 value;
-        std::memcpy(&value, row + 2 * x, sizeof value);
-        return value;
-    }
-    case 3: {
-        const Uint8* p = row + 3 * x;
-        return p[0] | (p[1] << 8) | (p[2] << 16);
-    }
-    default: {
-        Uint32 value;
-        std::memcpy(&value, row + 4 * x, sizeof value);
-        return value;
-    }
-    }
+    Uint32 value = 0;  // the machine is little-endian: the low bytes take the pixel's
+    std::memcpy(&value, row + bytes * x, bytes);
+    return value;
 }
 
 Uint32 RgbAt(const SDL_Surface* surface, int x, int y)

@@ -37,8 +37,8 @@ void GiveDistinctColours(SDL_Surface* surface);
 // surfaces get a 3-3-2 palette. Over the caller's pixels, rows pitch bytes apart, if given.
 Surface MakeSurface(int w, int h, int bytesPerPixel, void* pixels = nullptr, int pitch = 0);
 
-// The raw pixel value at (x, y), read independently of the drawing code: bytes in
-// memory order for 3-byte pixels (low byte first), native integers otherwise.
+// The raw pixel value at (x, y), read independently of the drawing code: its bytes low
+// byte first, which on this little-endian machine is also the native integer.
 Uint32 PixelAt(const SDL_Surface* surface, int x, int y);
 
 // The pixel at (x, y) as 0xRRGGBB, whatever the surface's format.
