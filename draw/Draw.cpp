@@ -52,8 +52,8 @@ void FillArea(PixelWriter<Bpp> /*pixelSize*/, const PixelMemory& memory, int x1,
                        static_cast<long long>(right) * (bottom - top), c);
         return;
     }
-    // One row is written pixel by pixel, the others are copies of it: a copy per row costs
-    // far less than the handful of doubling copies a run of its own would.
+    // The first row is written, the others are copies of it: a copy per row costs far less
+    // than the handful of doubling copies a run of its own would.
     Uint8* const first = memory.base + Writer::RowOffset(top, memory.pitch) + left * Bpp;
     const std::size_t rowBytes = static_cast<std::size_t>(right - left) * Bpp;
     Writer::PutRun(first, right - left, c);

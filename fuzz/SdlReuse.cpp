@@ -109,12 +109,11 @@ bool IsWholeSurfaceCopy(const SDL_Surface* source, const SDL_Rect* part, const S
     const SDL_Rect& clip = target->clip_rect;
     return source->w == target->w && source->h == target->h && source->pitch == target->pitch &&
            source->pitch == source->w * source->format->BytesPerPixel &&
-           source->pixels != nullptr && target->pixels != nullptr && source->offset == 0 &&
-           target->offset == 0 && source->locked == 0 && target->locked == 0 &&
-           !SDL_MUSTLOCK(source) && !SDL_MUSTLOCK(target) && (source->flags & special) == 0 &&
-           source->format->palette == nullptr && target->format->palette == nullptr &&
-           SameFormat(source->format, target->format) && clip.x == 0 && clip.y == 0 &&
-           clip.w == target->w && clip.h == target->h;
+           source->pixels != nullptr && target->pixels != nullptr && source->locked == 0 &&
+           target->locked == 0 && !SDL_MUSTLOCK(source) && !SDL_MUSTLOCK(target) &&
+           (source->flags & special) == 0 && source->format->palette == nullptr &&
+           target->format->palette == nullptr && SameFormat(source->format, target->format) &&
+           clip.x == 0 && clip.y == 0 && clip.w == target->w && clip.h == target->h;
 }
 
 std::string g_openedFile;                 // the name of the last file opened
