@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: MIT
 // Linked into the screens fuzzer only, in place of some of SDL's calls, since starting
-// SDL, decoding and converting pictures and copying whole screens row by row cost many
-// times what the rest of an input does: SDL stays up from one input to the next (a stop
-// only empties the event queue), setting the mode the screen already has gives that
-// screen cleared, each picture file is decoded once, the same pixels are converted to the
-// screen's format once, and a blit of a whole surface onto one of its size and format is
-// one copy. Every load and conversion still gives a new surface, which the game frees for
-// real, so a double free or a use after free of a picture still shows. It holds the pixels
-// and format SDL would give: a copy of its own where the game may draw, else a view of the
-// kept pixels. The files do not change while the fuzzer runs.
+// SDL and decoding and converting pictures cost many times what the rest of an input
+// does: SDL stays up from one input to the next (a stop only empties the event queue),
+// setting the mode the screen already has gives that screen cleared, each picture file is
+// decoded once, and the same pixels are converted to the screen's format once. Every load
+// and conversion still gives a new surface, which the game frees for real, so a double
+// free or a use after free of a picture still shows. It holds the pixels and format SDL
+// would give: a copy of its own where the game may draw, else a view of the kept pixels.
+// The files do not change while the fuzzer runs.
+#include "fuzz/StandIn.h"
+
 #include <SDL.h>
-#include <dlfcn.h>
 
 #include <cstring>
 #include <map>
@@ -19,12 +19,6 @@
 #include <vector>
 
 namespace {
-
-template <typename Function>
-Function Real(const char* name)
-{
-    return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
-}
 
 SDL_Surface* CopyOf(SDL_Surface* kept)
 {
@@ -62,12 +56,6 @@ bool Comparable(const SDL_Surface* surface)
            (surface->flags & SDL_RLEACCEL) == 0;
 }
 
-bool SameFormat(const SDL_PixelFormat* a, const SDL_PixelFormat* b)
-{
-    return a->BitsPerPixel == b->BitsPerPixel && a->Rmask == b->Rmask && a->Gmask == b->Gmask &&
-           a->Bmask == b->Bmask && a->Amask == b->Amask;
-}
-
 bool SamePixels(const SDL_Surface* a, const SDL_Surface* b)
 {
     return a->w == b->w && a->h == b->h && a->pitch == b->pitch &&
@@ -93,27 +81,6 @@ SDL_Surface* ConvertOnce(SDL_Surface* surface, SDL_Surface* (*convert)(SDL_Surfa
     if (converted != nullptr && conversions.size() < kMostConversionsKept)
         conversions.push_back({CopyOf(surface), CopyOf(converted)});
     return converted;
-}
-
-// True when blitting all of source to the top left of target copies its memory byte for
-// byte: one size, one format, rows without padding, nothing to lock, no palette, colour
-// key or alpha, and a target that clips nothing. The game blits its screen-sized pictures
-// so every frame; AddressSanitizer checks the same bytes as in SDL's copy per row.
-bool IsWholeSurfaceCopy(const SDL_Surface* source, const SDL_Rect* part, const SDL_Surface* target,
-                        const SDL_Rect* at)
-{
-    if (source == nullptr || target == nullptr || part != nullptr ||
-        (at != nullptr && (at->x != 0 || at->y != 0)))
-        return false;
-    const Uint32 special = SDL_SRCCOLORKEY | SDL_SRCALPHA | SDL_RLEACCEL;
-    const SDL_Rect& clip = target->clip_rect;
-    return source->w == target->w && source->h == target->h && source->pitch == target->pitch &&
-           source->pitch == source->w * source->format->BytesPerPixel &&
-           source->pixels != nullptr && target->pixels != nullptr && source->locked == 0 &&
-           target->locked == 0 && !SDL_MUSTLOCK(source) && !SDL_MUSTLOCK(target) &&
-           (source->flags & special) == 0 && source->format->palette == nullptr &&
-           target->format->palette == nullptr && SameFormat(source->format, target->format) &&
-           clip.x == 0 && clip.y == 0 && clip.w == target->w && clip.h == target->h;
 }
 
 std::string g_openedFile;                 // the name of the last file opened
@@ -183,36 +150,10 @@ extern "C" SDL_Surface* SDL_SetVideoMode(int width, int height, int bpp, Uint32 
     return screen;
 }
 
-extern "C" int SDL_UpperBlit(SDL_Surface* source, SDL_Rect* part, SDL_Surface* target, SDL_Rect* at)
-{
-    static const auto blit =
-        Real<int (*)(SDL_Surface*, SDL_Rect*, SDL_Surface*, SDL_Rect*)>("SDL_UpperBlit");
-    if (!IsWholeSurfaceCopy(source, part, target, at))
-        return blit(source, part, target, at);
-    std::memcpy(target->pixels, source->pixels, static_cast<size_t>(source->h) * source->pitch);
-    if (at != nullptr) {
-        at->w = static_cast<Uint16>(source->w);
-        at->h = static_cast<Uint16>(source->h);
-    }
-    return 0;
-}
-
 // Stopping would empty the event queue: the next input starts with a quiet one.
 extern "C" void SDL_Quit()
 {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
     }
-}
-
-// SDL copies rows with non-temporal MMX and SSE stores when it may, which miss the cache
-// on every frame's whole-screen copy; without them it copies with memcpy, which ASan checks.
-extern "C" SDL_bool SDL_HasMMX()
-{
-    return SDL_FALSE;
-}
-
-extern "C" SDL_bool SDL_HasSSE()
-{
-    return SDL_FALSE;
 }
