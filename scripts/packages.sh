@@ -1,24 +1,37 @@
 # SPDX-License-Identifier: MIT
-# The Debian packages each command needs; sourced by play.sh and test.sh.
+# The Debian packages each command needs on this machine's release; sourced by play.sh,
+# test.sh and build-windows.sh. Debian 12 (bookworm) and Debian 13 (trixie) are tested;
+# a later release is taken as Debian 13, whose package names it keeps.
 
-# To build and play: the compiler, CMake and SDL 1.2.
+DEBIAN_RELEASE=$(. /etc/os-release && echo "${VERSION_CODENAME:-unknown}")
+
+# To build and play: the compiler, CMake and SDL 1.2 (classic on Debian 12, sdl12-compat
+# over SDL 2 on Debian 13, under the same name).
 PLAY_PACKAGES=(g++ make cmake pkg-config libsdl1.2-dev)
 
 # To cross-build the Windows zip (build-windows.sh): mingw-w64, and what fetching,
 # unpacking and building SDL's Debian source package takes.
 WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64 dpkg-dev xz-utils)
 
-# To build and run every test: the above, sdl12-compat (the second SDL 1.2 the suite
-# runs on), GoogleTest and Google Benchmark, an X server with the XTEST extension for the
-# real-window tests, clang's fuzzer runtime, valgrind, the tools the installation tests
-# check the package with (dpkg-deb, lintian, appstreamcli, desktop-file-validate, man),
-# the format and lint gates, and the Windows zip with Wine to run the real-window tests
-# against its program.
+# The second SDL 1.2 stack the suite runs on: on Debian 12, sdl12-compat beside the
+# classic library; on Debian 13, sdl2-compat, which puts the SDL 2 API over SDL 3 under
+# the system's sdl12-compat, as Fedora and Arch ship it.
+case $DEBIAN_RELEASE in
+  bookworm) SECOND_STACK_PACKAGES=(libsdl1.2-compat) ;;
+  *) SECOND_STACK_PACKAGES=(libsdl2-compat) ;;
+esac
+
+# To build and run every test: the above, the second stack, GoogleTest and Google
+# Benchmark, an X server with the XTEST extension for the real-window tests, clang's
+# fuzzer runtime, valgrind, the tools the installation tests check the package with
+# (dpkg-deb, lintian, appstreamcli, desktop-file-validate, man), the format and lint gates
+# (and git, which lists the files they check), and the Windows zip with Wine to run the
+# real-window tests against its program.
 TEST_PACKAGES=("${PLAY_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" wine64
-  libsdl1.2-compat
+  "${SECOND_STACK_PACKAGES[@]}"
   libgtest-dev libbenchmark-dev
   xvfb xauth libx11-dev libxtst-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-dev
   valgrind
   dpkg-dev desktop-file-utils man-db lintian appstream
-  clang-format clang-tidy)
+  clang-format clang-tidy git)

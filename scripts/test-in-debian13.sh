@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Runs the test command (scripts/test.sh) on Debian 13 from a Debian 12 (or 13) machine: makes
+# a fresh Debian 13 root with debootstrap from the Debian archive the machine's own apt uses,
+# clones this repository's committed HEAD into it, as a person who cloned it would have it,
+# and runs the command there as root with nothing kept from an earlier run. Removes the root
+# afterwards, once nothing is mounted in it any more. Needs root (debootstrap, chroot).
+set -euo pipefail
+repo=$(cd "$(dirname "$0")/.." && pwd)
+"$repo/scripts/install-packages.sh" debootstrap
+
+# The first archive line of the system's sources that is Debian itself (not its security
+# archive or another repository), in the one-line format or in a deb822 stanza.
+mirror=$(cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources \
+  2>/dev/null | grep -v '^[[:space:]]*#' | grep -oE '[a-z+]+://[^[:space:]]*/debian/?([[:space:]]|$)' |
+  head -n 1 | tr -d '[:space:]') || true
+if [ -z "$mirror" ]; then
+  echo "FAILED on Debian 13: no Debian archive among the system's package sources in /etc/apt" >&2
+  exit 1
+fi
+
+target=$(mktemp -d /var/tmp/noughts-debian13.XXXXXX)
+mounts=(proc sys dev dev/pts dev/shm)
+
+# Unmounts what is mounted in the root, last first; deletes the root only if nothing is
+# left mounted in it, since rm -rf through a live bind mount would delete the host's files.
+remove_root() {
+  local status=$? point
+  for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do
+    point=$target/${mounts[i]}
+    if mountpoint -q "$point"; then umount "$point" || umount -l "$point"; fi
+  done
+  if grep -q " $target/" /proc/mounts; then
+    echo "Still mounted in $target: not removed" >&2
+  else
+    rm -rf --one-file-system "$target"
+  fi
+  [ "$status" -eq 0 ] || echo "FAILED on Debian 13: the run in the Debian 13 root failed" >&2
+  exit "$status"
+}
+trap remove_root EXIT
+
+echo "=== a fresh Debian 13 root in $target, from $mirror ==="
+debootstrap --variant=minbase --include=git,ca-certificates trixie "$target" "$mirror" \
+  >"$target.debootstrap.log" 2>&1 || { cat "$target.debootstrap.log" >&2; exit 1; }
+rm -f "$target.debootstrap.log"
+# mktemp made the folder private; apt's download user must reach its lists inside.
+chmod 755 "$target"
+for point in "${mounts[@]}"; do
+  mount --bind "/$point" "$target/$point"
+done
+
+git clone --quiet "$repo" "$target/root/noughts"
+# A clean environment, as a login on that machine would give, with no display.
+chroot "$target" /usr/bin/env -i HOME=/root LANG=C.UTF-8 CI="${CI:-}" \
+  PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+  bash -c 'cd /root/noughts && bash scripts/test.sh' </dev/null
