@@ -3,6 +3,7 @@
 // sprite (90x90), beside SDL_FillRect of the same surface and a memset of its bytes.
 // After the usual table it prints each timing's ratio to SDL_FillRect and to memset of
 // the same surface: the goal is a ClearScr ratio to SDL_FillRect of 1 or less.
+#include "bench/RepresentativeRun.h"
 #include "draw/Draw.h"
 
 #include <SDL.h>
@@ -122,8 +123,7 @@ public:
     {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
-            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            if ((run.run_type == Run::RT_Iteration || median) && !run.error_occurred)
+            if (IsRepresentative(run))
                 times[run.run_name.str()] = run.GetAdjustedCPUTime();
         }
     }

@@ -93,7 +93,7 @@ int morvane::setgame() const
         return kComputer;
     }
     for (const auto& column : cells) {
-        for (int cell : column) {
+        for (const int cell : column) {
             if (cell == kEmpty) {
                 return kInProgress;
             }

@@ -2,6 +2,7 @@
 #include "draw/CircleAngles.h"
 
 #include <cmath>
+#include <vector>
 
 namespace draw_detail {
 

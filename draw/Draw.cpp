@@ -64,11 +64,19 @@ void FillArea(PixelWriter<Bpp> /*pixelSize*/, const PixelMemory& memory, int x1,
 
 // Columns a circle point is moved left by, per pixel size: the outline sits a little left
 // of its centre, by an amount that differs between depths.
-template <int Bpp>
-constexpr int kCircleShift = Bpp == 1   ? 1
-                             : Bpp == 2 ? 2
-                             : Bpp == 3 ? 1
-                                        : 4;
+constexpr int CircleShift(int bytesPerPixel)
+{
+    switch (bytesPerPixel) {
+    case 1:
+        return 1;
+    case 2:
+        return 2;
+    case 3:
+        return 1;
+    default:
+        return 4;
+    }
+}
 
 template <int Bpp>
 void PlotCircle(PixelWriter<Bpp> /*pixelSize*/, const PixelMemory& memory, int x, int y, int radius,
@@ -79,7 +87,8 @@ void PlotCircle(PixelWriter<Bpp> /*pixelSize*/, const PixelMemory& memory, int x
         const double fx = angle.cosine * radius + x;
         const double fy = y - angle.sine * radius;
         // px > 0 and px < w on the truncated column is fx >= 1 and fx < w; rows alike.
-        if (!(fx >= 1.0 && fx < memory.width && fy >= 1.0 && fy < memory.height)) {
+        const bool inside = fx >= 1.0 && fx < memory.width && fy >= 1.0 && fy < memory.height;
+        if (!inside) {
             continue;
         }
         const int px = static_cast<int>(fx);
@@ -87,7 +96,7 @@ void PlotCircle(PixelWriter<Bpp> /*pixelSize*/, const PixelMemory& memory, int x
         // Near the left edge the shifted pixel falls at the end of the row above, or on a
         // tiny surface before the memory itself: only the latter is refused.
         const long long offset = Writer::RowOffset(py, memory.pitch) +
-                                 static_cast<long long>(px - kCircleShift<Bpp>) * Bpp;
+                                 static_cast<long long>(px - CircleShift(Bpp)) * Bpp;
         if (offset < 0 || offset + Bpp > memory.bytes) {
             continue;
         }

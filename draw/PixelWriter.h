@@ -83,7 +83,7 @@ struct PixelWriter {
 // Calls body with the writer for bytesPerPixel; other pixel sizes get no call, so
 // nothing is written on them.
 template <class Body>
-void WithPixelWriter(int bytesPerPixel, Body&& body)
+void WithPixelWriter(int bytesPerPixel, const Body& body)
 {
     switch (bytesPerPixel) {
     case 1:

@@ -6,14 +6,18 @@
 # lines, if any of the game's sources includes one of the game's headers otherwise.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# An assignment, not a pipe, so that a failure to list the files ends the gate.
+files=$(bash scripts/tracked-files.sh {engine,draw,board,states}/'*.cpp' {engine,draw,board,states}/'*.h')
+mapfile -t files <<<"$files"
 
-quoted=$(git ls-files 'engine/*' 'draw/*' 'board/*' 'states/*' | grep -E '\.(cpp|h)$' |
-  xargs grep -nE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' || true)
+# grep's status 1 is "no line found"; 2, a file it could not read, fails the gate.
+quoted=$(grep -HnE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' -- "${files[@]}") ||
+  [ $? -eq 1 ]
 wrong=$(grep -vE '#[[:space:]]*include[[:space:]]*"(engine|draw|board|states)/[A-Za-z0-9_]+\.h"' \
-  <<<"$quoted" || true)
+  <<<"$quoted") || [ $? -eq 1 ]
 if [ -n "$wrong" ]; then
   echo "Include the game's headers by folder, as \"draw/Draw.h\":" >&2
   echo "$wrong" >&2
   exit 1
 fi
-echo "layers: every include of the game's headers names its folder"
+echo "layers: every include of the game's headers in ${#files[@]} files names its folder"

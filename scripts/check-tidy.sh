@@ -9,10 +9,12 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "$1" && pwd)
 cd "$root"
 [ -f "$build/compile_commands.json" ] || { echo "No compile_commands.json in $build" >&2; exit 1; }
+command -v clang-tidy >/dev/null || { echo "clang-tidy is not installed" >&2; exit 1; }
+# An assignment, not a pipe, so that a failure to list the files ends the gate.
+files=$(bash scripts/tracked-files.sh {engine,draw,board,states}/'*.cpp')
 
 # One clang-tidy per file, as many at once as there are cores; xargs fails if any does.
 # Their count of warnings in SDL's and the library's headers, which are not checked, is left out.
-git ls-files 'engine/*.cpp' 'draw/*.cpp' 'board/*.cpp' 'states/*.cpp' |
-  xargs -P "$(nproc)" -n 1 clang-tidy --quiet -p "$build" 2>&1 |
+xargs -P "$(nproc)" -n 1 clang-tidy --quiet -p "$build" <<<"$files" 2>&1 |
   { grep -v ' warnings\? generated\.$' || true; }
-echo "clang-tidy: no finding in the game's sources"
+echo "clang-tidy: no finding in the game's $(wc -l <<<"$files") source files"

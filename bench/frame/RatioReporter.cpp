@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "bench/frame/RatioReporter.h"
 
+#include "bench/RepresentativeRun.h"
+
 #include <cstdio>
 
 namespace {
@@ -19,11 +21,7 @@ bool EndsWith(const std::string& text, const std::string& end)
 void RatioReporter::ReportRuns(const std::vector<Run>& runs)
 {
     for (const Run& run : runs) {
-        if (run.error_occurred)
-            continue;
-        // With repetitions the median stands for the benchmark; otherwise its single run.
-        const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-        if (run.run_type == Run::RT_Iteration || median)
+        if (IsRepresentative(run))
             m_times[run.run_name.function_name] =
                 run.GetAdjustedCPUTime() * 1e6 / benchmark::GetTimeUnitMultiplier(run.time_unit);
     }

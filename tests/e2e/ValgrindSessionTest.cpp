@@ -30,6 +30,12 @@ constexpr int kSlowdown = 12;
 // The leak search at the end runs after the window has gone.
 constexpr auto kSlowExitTimeout = std::chrono::seconds(180);
 
+#ifdef NOUGHTS_E2E_GAME_SANITIZED
+constexpr bool kGameSanitized = true;
+#else
+constexpr bool kGameSanitized = false;
+#endif
+
 std::optional<std::string> ProgramOnPath(const std::string& name)
 {
     const char* path = std::getenv("PATH");
@@ -109,10 +115,10 @@ class ValgrindSessionTest : public PlayScreenTest {
 protected:
     void SetUp() override
     {
-#ifdef NOUGHTS_E2E_GAME_SANITIZED
-        GTEST_SKIP() << "the game is built with AddressSanitizer, whose shadow memory valgrind "
-                        "cannot run; the ordinary build runs this session";
-#endif
+        if (kGameSanitized) {
+            GTEST_SKIP() << "the game is built with AddressSanitizer, whose shadow memory "
+                            "valgrind cannot run; the ordinary build runs this session";
+        }
         if (BuiltGame().IsWindowsProgram()) {
             GTEST_SKIP() << "memcheck checks Linux programs; under Wine it would check Wine "
                             "itself rather than the Windows program";
@@ -135,10 +141,7 @@ protected:
         return launch;
     }
 
-    std::string LogPath() const
-    {
-        return m_logFolder.PathOf("memcheck.log");
-    }
+    std::string LogPath() const { return m_logFolder.PathOf("memcheck.log"); }
 
 private:
     TemporaryDirectory m_logFolder;
