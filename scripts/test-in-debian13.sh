@@ -46,6 +46,8 @@ debootstrap --variant=minbase --include=git,ca-certificates trixie "$target" "$m
 rm -f "$target.debootstrap.log"
 # mktemp made the folder private; apt's download user must reach its lists inside.
 chmod 755 "$target"
+# The root is thrown away after the run: dpkg need not wait for each file to reach the disk.
+echo force-unsafe-io >"$target/etc/dpkg/dpkg.cfg.d/throwaway-root"
 for point in "${mounts[@]}"; do
   mount --bind "/$point" "$target/$point"
 done
