@@ -22,3 +22,12 @@ TEST_PACKAGES=("${PLAY_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" wine64
   valgrind
   dpkg-dev desktop-file-utils man-db lintian appstream
   clang-format clang-tidy)
+
+# To run the real-window tests on Wayland (test-wayland.sh; Debian 13 and later): a headless
+# compositor (sway), its screen-copy client (grim), jq to read its window tree, the client
+# libraries and protocol descriptions the tests' virtual keyboard and mouse are built from
+# (wayland-scanner comes with libwayland-dev; Debian ships the two protocols' XML in Rust
+# crates), and sdl2-compat, through which the game runs on SDL 3.
+WAYLAND_PACKAGES=(sway grim jq libwayland-dev libxkbcommon-dev
+  librust-wayland-protocols-misc-dev librust-wayland-protocols-wlr-dev
+  libsdl2-compat)
