@@ -134,9 +134,12 @@ void VirtualInput::Roundtrip()
 
 void VirtualInput::MoveTo(int x, int y)
 {
+    // To the middle of the pixel, in half pixels: the compositor scales the position to
+    // its layout in floating point, and a pixel's left edge can come out a hair short of
+    // it, which the game's integer coordinates then truncate to the pixel before.
     zwlr_virtual_pointer_v1_motion_absolute(
-        m_pointer, Now(), static_cast<uint32_t>(x), static_cast<uint32_t>(y),
-        static_cast<uint32_t>(m_width), static_cast<uint32_t>(m_height));
+        m_pointer, Now(), static_cast<uint32_t>(2 * x + 1), static_cast<uint32_t>(2 * y + 1),
+        static_cast<uint32_t>(2 * m_width), static_cast<uint32_t>(2 * m_height));
     zwlr_virtual_pointer_v1_frame(m_pointer);
     Roundtrip();
 }
