@@ -41,8 +41,14 @@ public:
 
     // Moves the pointer to (x, y) in the window's coordinates.
     virtual void MoveTo(int x, int y) = 0;
-    // Moves the pointer to (x, y), then presses and releases the left button there.
-    virtual void ClickAt(int x, int y) = 0;
+    // Presses and releases the left button where the pointer is.
+    virtual void Click() = 0;
+    // Moves the pointer to (x, y), then clicks there.
+    void ClickAt(int x, int y)
+    {
+        MoveTo(x, y);
+        Click();
+    }
     // Presses and releases the key of a keysym (XK_space, XK_Escape, XK_i...), kKeyGap
     // at least after the last key.
     virtual void PressKey(KeySym key) = 0;

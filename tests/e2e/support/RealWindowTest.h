@@ -34,8 +34,6 @@ public:
         m_system->Admit(launch);
         return launch;
     }
-    // The server the game shows on, for what differs between X and Wayland.
-    const WindowSystem& System() const { return *m_system; }
 
     // Starts the game; one per test.
     GameProcess& Start(const GameLaunch& launch);

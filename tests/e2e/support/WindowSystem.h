@@ -12,7 +12,7 @@
 // The private display server one test's game shows on, started for the test and stopped
 // when the object goes: an X server (XServer) by default, or a headless Wayland
 // compositor (SwaySession) when NOUGHTS_E2E_WINDOW_SYSTEM is "wayland". The same tests
-// run on either; where the two differ for a player, a test asks the capability below.
+// run on either.
 namespace e2e {
 
 class WindowSystem {
@@ -25,10 +25,6 @@ public:
     // there are, if none appears within the timeout.
     virtual std::unique_ptr<GameWindow> AwaitWindow(pid_t pid,
                                                     std::chrono::milliseconds timeout) = 0;
-
-    // Whether the game's SDL_WarpMouse moves the pointer. X lets a client move it; Wayland
-    // does not, so there the pointer stays where the user left it.
-    virtual bool MovesThePointerOnWarp() const = 0;
 };
 
 // The server that NOUGHTS_E2E_WINDOW_SYSTEM names; throws std::runtime_error for a name

@@ -224,9 +224,8 @@ void XGameWindow::MoveTo(int x, int y)
     m_connection->SyncWithoutErrors();
 }
 
-void XGameWindow::ClickAt(int x, int y)
+void XGameWindow::Click()
 {
-    MoveTo(x, y);
     XTestFakeButtonEvent(m_connection->Get(), Button1, True, CurrentTime);
     XTestFakeButtonEvent(m_connection->Get(), Button1, False, CurrentTime);
     m_connection->SyncWithoutErrors();

@@ -37,7 +37,7 @@ public:
     // Its inner windows included; nothing if the window is not viewable.
     std::optional<RgbImage> Capture() const override;
     void MoveTo(int x, int y) override;
-    void ClickAt(int x, int y) override;
+    void Click() override;
     void PressKey(KeySym key) override;
     // WM_DELETE_WINDOW in a WM_PROTOCOLS client message: the window manager's "close".
     void RequestClose() override;

@@ -18,7 +18,6 @@ public:
         launch.environment.Set("DISPLAY", m_display.Name());
     }
     std::unique_ptr<GameWindow> AwaitWindow(pid_t pid, std::chrono::milliseconds timeout) override;
-    bool MovesThePointerOnWarp() const override { return true; }
 
 private:
     XvfbDisplay m_display;

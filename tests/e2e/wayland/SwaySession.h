@@ -31,7 +31,6 @@ public:
 
     void Admit(GameLaunch& launch) const override;
     std::unique_ptr<GameWindow> AwaitWindow(pid_t pid, std::chrono::milliseconds timeout) override;
-    bool MovesThePointerOnWarp() const override { return false; }
 
     // Runs a client of this compositor (swaymsg, grim, sh) to its end and gives its
     // standard output. Throws std::runtime_error with its standard error if it fails.

@@ -99,9 +99,8 @@ void SwayWindow::MoveTo(int x, int y)
     m_session->Input().MoveTo(geometry->x + x, geometry->y + y);
 }
 
-void SwayWindow::ClickAt(int x, int y)
+void SwayWindow::Click()
 {
-    MoveTo(x, y);
     m_session->Input().Click();
 }
 

@@ -28,7 +28,7 @@ public:
     std::optional<WindowGeometry> Geometry() const override;
     std::optional<RgbImage> Capture() const override;
     void MoveTo(int x, int y) override;
-    void ClickAt(int x, int y) override;
+    void Click() override;
     void PressKey(KeySym key) override;
     // sway's "kill": the compositor asks the window to close (xdg_toplevel.close).
     void RequestClose() override;
