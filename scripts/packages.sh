@@ -35,3 +35,16 @@ TEST_PACKAGES=("${PLAY_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" wine64
   valgrind
   dpkg-dev desktop-file-utils man-db lintian appstream
   clang-format clang-tidy git)
+
+# To run the real-window tests on Wayland as well (test-wayland.sh), where SDL 3 is there
+# to run the game as a native Wayland client (Debian 13 and later): a headless compositor
+# (sway), its screen-copy client (grim), jq to read its window tree, and the client
+# libraries and protocol descriptions the tests' virtual keyboard and mouse are built from
+# (wayland-scanner comes with libwayland-dev; Debian ships the two protocols' XML in Rust
+# crates).
+case $DEBIAN_RELEASE in
+  bookworm) WAYLAND_PACKAGES=() ;;
+  *) WAYLAND_PACKAGES=(sway grim jq libwayland-dev libxkbcommon-dev
+    librust-wayland-protocols-misc-dev librust-wayland-protocols-wlr-dev) ;;
+esac
+TEST_PACKAGES+=("${WAYLAND_PACKAGES[@]}")

@@ -34,18 +34,13 @@ build_suite() {
   cmake --build "$build" -j"$jobs"
 }
 
-# The Windows program's tests run once, on their own (below), whatever the library.
+# The Windows program's tests run once, on their own (below), whatever the library, and
+# so do the Wayland ones where they are built (test-wayland.sh).
 run_suite() {
-  ctest --test-dir "$1" --output-on-failure -j"$jobs" -LE wine
+  ctest --test-dir "$1" --output-on-failure -j"$jobs" -LE 'wine|wayland'
 }
 
-# Lists each test the last ctest run in build skipped, as "skipped <where>: <test>: <reason>".
-# gtest prints the reason on the line after "Skipped"; each test ran in a process of its own.
-list_skips() {
-  awk -v where="$2" '/^\[ RUN      \] / { test = $4 }
-    /: Skipped$/ { getline reason; print "skipped " where ": " test ": " reason }' \
-    "$1/Testing/Temporary/LastTest.log"
-}
+source "$root/scripts/list-skips.sh"
 
 # The options are given every time: play.sh shares build/ and turns the tests off there.
 build_options=(-DNOUGHTS_SANITIZE=OFF -DNOUGHTS_BUILD_TESTS=ON -DNOUGHTS_BUILD_BENCHMARKS=ON)
@@ -69,6 +64,10 @@ done
 if [ ${#failed[@]} -gt 0 ]; then
   echo "FAILED on Debian $DEBIAN_RELEASE, on: ${failed[*]}" >&2
   exit 1
+fi
+# Where SDL 3 can run the game as a Wayland client, the real-window tests run there too.
+if [ ${#WAYLAND_PACKAGES[@]} -gt 0 ]; then
+  bash "$root/scripts/test-wayland.sh" "$root/build"
 fi
 
 echo "=== build: the Windows program under Wine, Debian $DEBIAN_RELEASE ==="

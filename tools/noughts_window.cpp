@@ -8,6 +8,7 @@
 //       shows to intro.bmp, menu.bmp, playing.bmp (two moves each) and finished.bmp
 #include "tests/e2e/GamePlayer.h"
 #include "tests/e2e/support/BuildPaths.h"
+#include "tests/e2e/support/XvfbDisplay.h"
 #include "tests/support/BmpFile.h"
 
 #include <X11/keysym.h>

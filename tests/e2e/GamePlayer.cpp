@@ -176,7 +176,13 @@ void GamePlayer::ClickCell(Cell cell)
 {
     const int x = kCellSize * cell.i + kCellSize / 2;
     const int y = kCellSize * cell.j + kCellSize / 2;
-    AwaitWindow().ClickAt(x, y);
+    AwaitWindow().MoveTo(x, y);
+    ClickInPlace(x, y);
+}
+
+void GamePlayer::ClickInPlace(int x, int y)
+{
+    AwaitWindow().Click();
     m_clickLines.push_back("click : " + std::to_string(x) + ", " + std::to_string(y) + ", 1");
 }
 

@@ -73,6 +73,8 @@ public:
 
     // Clicks the middle of the cell and notes the click line the game must print.
     void ClickCell(Cell cell);
+    // Clicks where the pointer is, which the game must print as (x, y).
+    void ClickInPlace(int x, int y);
 
     // The outcome picture (or, without one, nothing but the grey area) at the mouse.
     testing::AssertionResult ShowsEndAtPark(const RgbImage& screen, Outcome outcome) const;

@@ -63,16 +63,14 @@ std::ostream& operator<<(std::ostream& out, const ExitStatus& status)
     return out << "killed by signal " << status.value << " (" << strsignal(status.value) << ")";
 }
 
-GameLaunch GameLaunch::BuiltGameOn(const std::string& displayName)
+GameLaunch GameLaunch::BuiltGame()
 {
     GameLaunch launch;
     launch.launcher = BuiltGameLauncher();
     launch.program = BuiltGamePath();
     launch.workingDirectory = PicturesDir();
     launch.environment = Environment::OfThisProcess();
-    launch.environment.Set("DISPLAY", displayName)
-        .Set("SDL_AUDIODRIVER", "dummy")
-        .Unset("SDL_VIDEODRIVER");
+    launch.environment.Set("SDL_AUDIODRIVER", "dummy").Unset("SDL_VIDEODRIVER");
     // A sanitized game would end with status 1 over Xlib's own leaks; the game's leaks
     // are still reported. Other programs ignore the variable.
     launch.environment.Append(

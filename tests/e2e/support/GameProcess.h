@@ -41,11 +41,11 @@ struct GameLaunch {
     std::string workingDirectory;        // where the game looks for its pictures; empty: ours
     Environment environment;             // the child's whole environment
 
-    // The built game in the build folder beside its pictures, on the given X display,
-    // without sound and without a chosen SDL video driver (so SDL takes X11), with Xlib's
+    // The built game in the build folder beside its pictures, without sound and without a
+    // chosen SDL video driver (a WindowSystem then points it at its display), with Xlib's
     // own leaks excused under LeakSanitizer. Whatever else the test process's environment
     // holds is passed on.
-    static GameLaunch BuiltGameOn(const std::string& displayName);
+    static GameLaunch BuiltGame();
 
     // A Windows program: its lines end in CRLF, and a test may skip what Wine cannot do.
     bool IsWindowsProgram() const;

@@ -2,81 +2,58 @@
 #pragma once
 
 #include "tests/e2e/support/RgbImage.h"
-#include "tests/e2e/support/XConnection.h"
 
 #include <X11/X.h>
-#include <sys/types.h>
 
 #include <chrono>
 #include <optional>
 
-// The game's top-level window on the test's X server: found, measured, read back and sent
-// real input. Pointer and keys go through the XTEST extension, so they reach the game
-// exactly as a user's would; the close request is the message a window manager sends.
-// Every input call returns once the server has handled it. Does not own the window (the
-// game does) and holds the connection by reference, which must outlive it.
+// The game's window on the test's display server, whichever it is (XGameWindow on Xvfb,
+// SwayWindow on a headless Wayland compositor): found, measured, read back and sent real
+// input, which reaches the game as a user's would. Every input call returns once the
+// server has handled it. The game owns the window; this is the test's handle on it.
 //
 // Send input only once the game shows its first frame (or has written something it writes
 // after setting its video mode): a key that arrives while SDL 1.2 is still setting the mode
 // is lost now and then, as it would never be from a person.
-//
-// sdl12-compat maps a first window and soon replaces it with another (SDL 2 recreates it
-// for its renderer); a read that finds the window gone therefore looks once more for the
-// process's mapped window and follows it.
 namespace e2e {
 
 struct WindowGeometry {
-    int x = 0;  // position of the top-left corner in root coordinates
+    int x = 0;  // position of the top-left corner of the window's content on the screen
     int y = 0;
     int width = 0;
     int height = 0;
 };
 
+// The least time between keys. SDL 1.2 takes a release that is followed within a
+// millisecond or two by a press of the same key for auto-repeat and drops both, so two
+// quick presses of Escape would arrive as one.
+constexpr auto kKeyGap = std::chrono::milliseconds(20);
+
 class GameWindow {
 public:
-    // Waits for the mapped top-level window of process pid. SDL 1.2 labels its window
-    // with _NET_WM_PID; a mapped window of the game's size (480x272) without that label
-    // is taken only if it is the only one. Throws std::runtime_error, listing the
-    // top-level windows there are, if none appears within the timeout, or if the server
-    // lacks XTEST. Gives the window the keyboard focus, as a window manager would for a new
-    // window (there is none on Xvfb).
-    static GameWindow Await(XConnection& connection, pid_t pid, std::chrono::milliseconds timeout);
+    virtual ~GameWindow() = default;
 
     // Where the window lies and how large it is, now; nothing if it has gone.
-    std::optional<WindowGeometry> Geometry() const;
-
-    // The window's pixels as shown on the screen (its inner windows included); nothing
-    // if the window has gone or is not viewable.
-    std::optional<RgbImage> Capture() const;
+    virtual std::optional<WindowGeometry> Geometry() const = 0;
+    // The window's pixels as shown on the screen; nothing if the window has gone.
+    virtual std::optional<RgbImage> Capture() const = 0;
 
     // Moves the pointer to (x, y) in the window's coordinates.
-    void MoveTo(int x, int y);
-    // Moves the pointer to (x, y), then presses and releases the left button there.
-    void ClickAt(int x, int y);
-    // Presses and releases the key of a keysym (XK_space, XK_Escape, XK_i...). Keys
-    // follow one another at least 20 ms apart: SDL 1.2 takes a release that is followed
-    // within a millisecond or two by a press of the same key for auto-repeat and drops
-    // both, so two quick presses of Escape would arrive as one.
-    void PressKey(KeySym key);
-    // WM_DELETE_WINDOW in a WM_PROTOCOLS client message: the window manager's "close".
-    void RequestClose();
-
-private:
-    GameWindow(XConnection& connection, pid_t pid, Window window)
-        : m_connection(&connection), m_pid(pid), m_window(window)
+    virtual void MoveTo(int x, int y) = 0;
+    // Presses and releases the left button where the pointer is.
+    virtual void Click() = 0;
+    // Moves the pointer to (x, y), then clicks there.
+    void ClickAt(int x, int y)
     {
+        MoveTo(x, y);
+        Click();
     }
-
-    // After a failed read: true if the process now has another mapped window, then taken.
-    bool FollowReplacement() const;
-    // Gives the keyboard focus to the game's window, now, if it does not have it.
-    void Focus();
-
-    XConnection* m_connection;
-    pid_t m_pid;
-    mutable Window m_window;
-    Window m_focused = None;
-    std::chrono::steady_clock::time_point m_lastKeyRelease;
+    // Presses and releases the key of a keysym (XK_space, XK_Escape, XK_i...), kKeyGap
+    // at least after the last key.
+    virtual void PressKey(KeySym key) = 0;
+    // The close request a window manager or compositor sends.
+    virtual void RequestClose() = 0;
 };
 
 }  // namespace e2e

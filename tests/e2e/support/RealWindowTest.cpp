@@ -7,7 +7,7 @@
 
 namespace e2e {
 
-RealWindow::RealWindow() : m_connection(m_display.Name()) {}
+RealWindow::RealWindow() : m_system(ChosenWindowSystem()) {}
 
 GameProcess& RealWindow::Start(const GameLaunch& launch)
 {
@@ -29,7 +29,7 @@ GameProcess& RealWindow::Game()
 GameWindow& RealWindow::AwaitWindow()
 {
     if (!m_window) {
-        m_window = GameWindow::Await(m_connection, Game().Pid(), kWindowTimeout * m_slowdown);
+        m_window = m_system->AwaitWindow(Game().Pid(), kWindowTimeout * m_slowdown);
     }
     return *m_window;
 }

@@ -4,20 +4,18 @@
 #include "tests/e2e/support/GameProcess.h"
 #include "tests/e2e/support/GameWindow.h"
 #include "tests/e2e/support/RgbImage.h"
-#include "tests/e2e/support/XConnection.h"
-#include "tests/e2e/support/XvfbDisplay.h"
+#include "tests/e2e/support/WindowSystem.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 
-// The real-window driver: a private X server and at most one game on it, for a test or a
-// tool. It owns the server, its own connection to it, the game process and the handles
-// on the game's window; they go in the reverse order at the end.
+// The real-window driver: a private display server (X or Wayland, see WindowSystem) and at
+// most one game on it, for a test or a tool. It owns the server, the game process and the
+// handle on the game's window; they go in the reverse order at the end.
 namespace e2e {
 
 // Limits that only a fault reaches; the waits themselves end as soon as they can.
@@ -30,7 +28,12 @@ public:
     RealWindow();
 
     // How the built game is started on this test's display; change it and hand it to Start.
-    GameLaunch BuiltGame() const { return GameLaunch::BuiltGameOn(m_display.Name()); }
+    GameLaunch BuiltGame() const
+    {
+        GameLaunch launch = GameLaunch::BuiltGame();
+        m_system->Admit(launch);
+        return launch;
+    }
 
     // Starts the game; one per test.
     GameProcess& Start(const GameLaunch& launch);
@@ -60,10 +63,9 @@ public:
     std::chrono::milliseconds ScreenTimeout() const { return kScreenTimeout * m_slowdown; }
 
 private:
-    XvfbDisplay m_display;
-    XConnection m_connection;
+    std::unique_ptr<WindowSystem> m_system;
     std::unique_ptr<GameProcess> m_game;
-    std::optional<GameWindow> m_window;
+    std::unique_ptr<GameWindow> m_window;
     int m_slowdown = 1;
 };
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "tests/e2e/support/GameWindow.h"
+#include "tests/e2e/support/XGameWindow.h"
 
 #include "engine/Window.h"
 
@@ -14,9 +14,6 @@
 
 namespace e2e {
 namespace {
-
-// The least time between keys, so that SDL 1.2 sees no auto-repeat (see PressKey).
-constexpr auto kKeyGap = std::chrono::milliseconds(20);
 
 // The window's _NET_WM_PID, or nothing if it has none.
 std::optional<long> ProcessOf(Display* display, Window window)
@@ -159,7 +156,8 @@ std::optional<RgbImage> ReadPixels(XConnection& connection, Window window)
 
 }  // namespace
 
-GameWindow GameWindow::Await(XConnection& connection, pid_t pid, std::chrono::milliseconds timeout)
+std::unique_ptr<XGameWindow> XGameWindow::Await(XConnection& connection, pid_t pid,
+                                                std::chrono::milliseconds timeout)
 {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     for (;;) {
@@ -169,8 +167,8 @@ GameWindow GameWindow::Await(XConnection& connection, pid_t pid, std::chrono::mi
             if (!XTestQueryExtension(connection.Get(), &unused, &unused, &unused, &unused)) {
                 throw std::runtime_error("the X server has no XTEST extension");
             }
-            GameWindow window(connection, pid, *found);
-            window.Focus();
+            std::unique_ptr<XGameWindow> window(new XGameWindow(connection, pid, *found));
+            window->Focus();
             return window;
         }
         if (std::chrono::steady_clock::now() >= deadline) {
@@ -181,7 +179,7 @@ GameWindow GameWindow::Await(XConnection& connection, pid_t pid, std::chrono::mi
     }
 }
 
-bool GameWindow::FollowReplacement() const
+bool XGameWindow::FollowReplacement() const
 {
     const std::optional<Window> found = Choose(Survey(*m_connection), m_pid);
     if (!found || *found == m_window) {
@@ -191,19 +189,19 @@ bool GameWindow::FollowReplacement() const
     return true;
 }
 
-std::optional<WindowGeometry> GameWindow::Geometry() const
+std::optional<WindowGeometry> XGameWindow::Geometry() const
 {
     const std::optional<WindowGeometry> geometry = Measure(*m_connection, m_window);
     return geometry || !FollowReplacement() ? geometry : Measure(*m_connection, m_window);
 }
 
-std::optional<RgbImage> GameWindow::Capture() const
+std::optional<RgbImage> XGameWindow::Capture() const
 {
     const std::optional<RgbImage> picture = ReadPixels(*m_connection, m_window);
     return picture || !FollowReplacement() ? picture : ReadPixels(*m_connection, m_window);
 }
 
-void GameWindow::Focus()
+void XGameWindow::Focus()
 {
     Geometry();  // follows a replaced window
     if (m_window == m_focused) {
@@ -215,7 +213,7 @@ void GameWindow::Focus()
     }
 }
 
-void GameWindow::MoveTo(int x, int y)
+void XGameWindow::MoveTo(int x, int y)
 {
     const std::optional<WindowGeometry> geometry = Geometry();
     if (!geometry) {
@@ -226,15 +224,14 @@ void GameWindow::MoveTo(int x, int y)
     m_connection->SyncWithoutErrors();
 }
 
-void GameWindow::ClickAt(int x, int y)
+void XGameWindow::Click()
 {
-    MoveTo(x, y);
     XTestFakeButtonEvent(m_connection->Get(), Button1, True, CurrentTime);
     XTestFakeButtonEvent(m_connection->Get(), Button1, False, CurrentTime);
     m_connection->SyncWithoutErrors();
 }
 
-void GameWindow::PressKey(KeySym key)
+void XGameWindow::PressKey(KeySym key)
 {
     const KeyCode code = XKeysymToKeycode(m_connection->Get(), key);
     if (code == 0) {
@@ -249,7 +246,7 @@ void GameWindow::PressKey(KeySym key)
     m_lastKeyRelease = std::chrono::steady_clock::now();
 }
 
-void GameWindow::RequestClose()
+void XGameWindow::RequestClose()
 {
     Focus();
     Display* display = m_connection->Get();

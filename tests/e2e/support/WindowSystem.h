@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "tests/e2e/support/GameProcess.h"
+#include "tests/e2e/support/GameWindow.h"
+
+#include <sys/types.h>
+
+#include <chrono>
+#include <memory>
+
+// The private display server one test's game shows on, started for the test and stopped
+// when the object goes: an X server (XServer) by default, or a headless Wayland
+// compositor (SwaySession) when NOUGHTS_E2E_WINDOW_SYSTEM is "wayland". The same tests
+// run on either.
+namespace e2e {
+
+class WindowSystem {
+public:
+    virtual ~WindowSystem() = default;
+
+    // Points the game's environment at this server.
+    virtual void Admit(GameLaunch& launch) const = 0;
+    // Waits for the window of process pid. Throws std::runtime_error, saying what windows
+    // there are, if none appears within the timeout.
+    virtual std::unique_ptr<GameWindow> AwaitWindow(pid_t pid,
+                                                    std::chrono::milliseconds timeout) = 0;
+};
+
+// The server that NOUGHTS_E2E_WINDOW_SYSTEM names; throws std::runtime_error for a name
+// this build has no driver for.
+std::unique_ptr<WindowSystem> ChosenWindowSystem();
+
+}  // namespace e2e
