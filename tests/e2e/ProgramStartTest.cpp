@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "tests/e2e/support/BuildPaths.h"
+#include "tests/e2e/support/DesktopEntry.h"
 #include "tests/e2e/support/RealWindowTest.h"
 
 #include <X11/keysym.h>
@@ -26,14 +27,22 @@ TEST_F(ProgramStartTest, EchoesArgumentCountAndEachArgumentFirst)
     EXPECT_EQ(Game().Stdout().substr(0, expected.size()), expected);
 }
 
-TEST_F(ProgramStartTest, OpensA480By272Window)
+TEST_F(ProgramStartTest, OpensA480By272WindowThatItsDesktopEntryNames)
 {
-    Start(BuiltGame());
-    const std::optional<WindowGeometry> geometry = AwaitWindow().Geometry();
+    const GameLaunch launch = BuiltGame();
+    Start(launch);
+    GameWindow& window = AwaitWindow();
+    const std::optional<WindowGeometry> geometry = window.Geometry();
 
     ASSERT_TRUE(geometry.has_value());
     EXPECT_EQ(geometry->width, 480);
     EXPECT_EQ(geometry->height, 272);
+    // Docks tie the running window to the menu entry, its icon and its name by this name.
+    // A Windows program has no desktop entry.
+    if (!launch.IsWindowsProgram()) {
+        EXPECT_EQ(window.DesktopName(),
+                  DesktopEntryValue(NOUGHTS_E2E_DESKTOP_ENTRY, "StartupWMClass"));
+    }
 }
 
 TEST_F(ProgramStartTest, UnknownVideoDriverEndsWithStatus1AndSaysWhy)

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "tests/e2e/support/DesktopEntry.h"
 #include "tests/e2e/support/RealWindowTest.h"
 #include "tests/e2e/support/TemporaryDirectory.h"
 
@@ -6,7 +7,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <stdexcept>
 #include <string>
 
@@ -27,19 +27,6 @@ std::string InstalledRoot()
             "NOUGHTS_INSTALLED_ROOT is not set: run these tests through ctest");
     }
     return root;
-}
-
-// The Exec line of a desktop entry, or empty if it has none.
-std::string ExecLineOf(const std::string& desktopEntry)
-{
-    std::ifstream in(desktopEntry);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.rfind("Exec=", 0) == 0) {
-            return line.substr(5);
-        }
-    }
-    return {};
 }
 
 class InstalledLauncherTest : public RealWindowTest {
@@ -86,7 +73,7 @@ TEST_F(InstalledLauncherTest, FromAnUnrelatedFolderShowsTheIntroAndPassesEveryAr
 
 TEST_F(InstalledLauncherTest, TheDesktopEntryCommandFindsTheLauncherOnThePath)
 {
-    const std::string exec = ExecLineOf(m_root + "/" NOUGHTS_DESKTOP_ENTRY_IN_ROOT);
+    const std::string exec = DesktopEntryValue(m_root + "/" NOUGHTS_DESKTOP_ENTRY_IN_ROOT, "Exec");
     ASSERT_EQ(exec, "noughts") << "the entry must start the launcher by name";
 
     // A shell looks the name up on the PATH the session gives it, as a desktop does.

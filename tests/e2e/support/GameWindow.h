@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <optional>
+#include <string>
 
 // The game's window on the test's display server, whichever it is (XGameWindow on Xvfb,
 // SwayWindow on a headless Wayland compositor): found, measured, read back and sent real
@@ -38,6 +39,9 @@ public:
     virtual std::optional<WindowGeometry> Geometry() const = 0;
     // The window's pixels as shown on the screen; nothing if the window has gone.
     virtual std::optional<RgbImage> Capture() const = 0;
+    // The name a desktop ties the window to its menu entry by (the entry's StartupWMClass):
+    // the class in WM_CLASS on X11, the app_id on Wayland; empty if it has none.
+    virtual std::string DesktopName() const = 0;
 
     // Moves the pointer to (x, y) in the window's coordinates.
     virtual void MoveTo(int x, int y) = 0;

@@ -201,6 +201,19 @@ std::optional<RgbImage> XGameWindow::Capture() const
     return picture || !FollowReplacement() ? picture : ReadPixels(*m_connection, m_window);
 }
 
+std::string XGameWindow::DesktopName() const
+{
+    Geometry();  // follows a replaced window
+    XClassHint hint{};
+    if (XGetClassHint(m_connection->Get(), m_window, &hint) == 0) {
+        return {};
+    }
+    const std::string name = hint.res_class != nullptr ? hint.res_class : "";
+    XFree(hint.res_name);
+    XFree(hint.res_class);
+    return name;
+}
+
 void XGameWindow::Focus()
 {
     Geometry();  // follows a replaced window

@@ -36,6 +36,7 @@ public:
     std::optional<WindowGeometry> Geometry() const override;
     // Its inner windows included; nothing if the window is not viewable.
     std::optional<RgbImage> Capture() const override;
+    std::string DesktopName() const override;
     void MoveTo(int x, int y) override;
     void Click() override;
     void PressKey(KeySym key) override;

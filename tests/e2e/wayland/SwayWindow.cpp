@@ -90,6 +90,11 @@ std::optional<RgbImage> SwayWindow::Capture() const
     return FromPpm(m_session->Run("grim", {"-t", "ppm", "-g", area.str(), "-"}));
 }
 
+std::string SwayWindow::DesktopName() const
+{
+    return Query(kWindowsOfPid + " | .app_id // \"\"");
+}
+
 void SwayWindow::MoveTo(int x, int y)
 {
     const std::optional<WindowGeometry> geometry = Geometry();

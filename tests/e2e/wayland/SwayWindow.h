@@ -27,6 +27,7 @@ public:
 
     std::optional<WindowGeometry> Geometry() const override;
     std::optional<RgbImage> Capture() const override;
+    std::string DesktopName() const override;
     void MoveTo(int x, int y) override;
     void Click() override;
     void PressKey(KeySym key) override;
