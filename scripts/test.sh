@@ -100,9 +100,7 @@ if [ ${#failed[@]} -gt 0 ]; then
 fi
 
 echo "=== build: the Windows program under Wine ==="
-# A click sent under Wine is lost before the board has taken the pointer
-# now and then: a test that fails there gets one more try, and ctest says so.
-ctest --test-dir "$root/build" --output-on-failure -L wine --repeat until-pass:2
+ctest --test-dir "$root/build" --output-on-failure -L wine
 # Wine cannot do all that Linux does.
 list_skips "$root/build" "under Wine"
 

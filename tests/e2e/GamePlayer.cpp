@@ -22,6 +22,9 @@ namespace {
 // Right of the cells and above the cursor's first place, in the screen's top row area.
 constexpr int kProbeX = 300;
 constexpr int kProbeY = 10;
+// Above the park, farther from it than the circle cursor is tall: the cursor at one does
+// not cover the other, and at either it covers no cell and stays within the grey area.
+constexpr int kLookoutY = GamePlayer::kParkY - 100;
 // The cursor's footprint and more: nothing of it may show there once the game is over
 // without its picture.
 constexpr int kEndAreaWidth = 120;
@@ -154,17 +157,24 @@ testing::AssertionResult GamePlayer::AwaitEmptyBoard()
 {
     Board empty;
     int nudges = 0;
-    // The mouse moves until the board sees it: a motion that came before the board was
-    // up went to the menu.
+    // The cursor must be seen at the lookout, away from the park: only then has the board
+    // taken the pointer. A motion that came before the board was up went to the menu, and
+    // a frame left from before the controls page (which draws nothing without its picture)
+    // already shows the cursor at the park. Until the board is up, its warp of the pointer
+    // may still come, between a later move to a cell and the click there, and the click
+    // would land where the warp put the pointer.
     testing::AssertionResult shown = AwaitScreen([&](const RgbImage& screen) {
         const std::optional<Board> board = ReadBoard(screen, m_pictures.emptyCell);
-        if (board == empty && screen.At(kParkX + nudges % 2, kParkY) == kBoardBlack) {
+        if (nudges > 0 && board == empty && screen.At(kParkX, kLookoutY) == kBoardBlack &&
+            screen.At(kParkX, kParkY) == kBoardGrey) {
             return testing::AssertionSuccess();
         }
-        AwaitWindow().MoveTo(kParkX + ++nudges % 2, kParkY);
+        AwaitWindow().MoveTo(kParkX + ++nudges % 2, kLookoutY);
         return testing::AssertionFailure()
-               << "wanted nine empty cells and the circle cursor at the mouse; the cells show "
+               << "wanted nine empty cells and the circle cursor at the mouse, above the park; "
+                  "the cells show "
                << DescribeCells(screen, m_pictures.emptyCell) << ", the mouse's pixel "
+               << RgbText(screen.At(kParkX, kLookoutY)) << ", the park's "
                << RgbText(screen.At(kParkX, kParkY));
     });
     AwaitWindow().MoveTo(kParkX, kParkY);
