@@ -11,9 +11,7 @@
 #include <X11/keysym.h>
 
 #include <algorithm>
-#include <chrono>
 #include <sstream>
-#include <thread>
 #include <vector>
 
 namespace e2e {
@@ -237,7 +235,7 @@ testing::AssertionResult GamePlayer::PlayMove(Cell cell)
     std::optional<Board> replayed;
     if (m_fixedClock && !clickEnds) {
         replayed = afterClick;
-        replayed->Set(ReplayedAnswer(afterClick, *m_fixedClock), Mark::Cross);
+        replayed->Set(ReplayedAnswer(afterClick, *m_fixedClock, m_libc), Mark::Cross);
     }
 
     ClickCell(cell);
@@ -278,12 +276,10 @@ testing::AssertionResult GamePlayer::PlayMove(Cell cell)
 
 GameLaunch GamePlayer::WithClockFor(Outcome goal, GameLaunch launch)
 {
-    if (launch.IsWindowsProgram()) {
-        // No preloaded library reaches a Windows program under Wine, and its C library's
-        // rand is not the one replayed: its games are played against chance.
-        return launch;
-    }
-    m_fixedClock = ClockForSureGame(goal);
+    // The Windows program runs in Wine's loader, which the clock is preloaded into: Wine
+    // answers the program's time from the host's realtime clock. Its rand is msvcrt's.
+    m_libc = launch.IsWindowsProgram() ? GameLibc::Msvcrt : GameLibc::Glibc;
+    m_fixedClock = ClockForSureGame(goal, m_libc);
     // A sanitized game wants its runtime first among the loaded libraries.
     launch.environment.Set("LD_PRELOAD", NOUGHTS_E2E_FIXED_CLOCK)
         .Set("NOUGHTS_FIXED_CLOCK", std::to_string(*m_fixedClock))
@@ -294,34 +290,16 @@ GameLaunch GamePlayer::WithClockFor(Outcome goal, GameLaunch launch)
 testing::AssertionResult GamePlayer::PlayGame(Outcome goal,
                                               const std::function<void(int)>& afterMove)
 {
-    // Against chance, further games until one ends in goal, each begun in another second:
-    // the computer's answers within one second repeat.
-    for (int game = 1; !m_fixedClock && game < kGamesAgainstChance; ++game) {
-        if (testing::AssertionResult played = PlayOneGame(goal, afterMove);
-            played || m_board.Result() == Outcome::InProgress) {
-            return played;
-        }
-        const std::time_t ended = std::time(nullptr);
-        while (std::time(nullptr) <= ended) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        if (testing::AssertionResult fresh = StartNewGame(); !fresh) {
-            return fresh << " (starting game " << game + 1 << ")";
-        }
+    if (!m_fixedClock) {
+        return testing::AssertionFailure() << "no game is planned without a fixed clock";
     }
-    return PlayOneGame(goal, afterMove);
-}
-
-testing::AssertionResult GamePlayer::PlayOneGame(Outcome goal,
-                                                 const std::function<void(int)>& afterMove)
-{
     for (int moves = 1; m_board.Result() == Outcome::InProgress; ++moves) {
-        // Planned anew from the board as read: without a fixed clock the answers are
-        // chance, and a free cell must do once no move is sure.
-        const std::optional<Cell> sure = SureMove(m_board, goal, m_fixedClock.value_or(0));
-        if (testing::AssertionResult move =
-                PlayMove(sure ? *sure : m_board.CellsWith(Mark::Empty).front());
-            !move) {
+        const std::optional<Cell> sure = SureMove(m_board, goal, *m_fixedClock, m_libc);
+        if (!sure) {
+            return testing::AssertionFailure()
+                   << "no move on " << m_board.Text() << " surely ends in " << OutcomeName(goal);
+        }
+        if (testing::AssertionResult move = PlayMove(*sure); !move) {
             return move;
         }
         if (afterMove) {
@@ -331,8 +309,7 @@ testing::AssertionResult GamePlayer::PlayOneGame(Outcome goal,
     if (m_board.Result() != goal) {
         return testing::AssertionFailure()
                << "the game ended in " << OutcomeName(m_board.Result()) << " " << m_board.Text()
-               << ", planned " << OutcomeName(goal)
-               << (m_fixedClock ? "" : " in the last of the games against chance");
+               << ", planned " << OutcomeName(goal);
     }
     return testing::AssertionSuccess();
 }
