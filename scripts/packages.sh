@@ -6,7 +6,7 @@ PLAY_PACKAGES=(g++ make cmake pkg-config libsdl1.2-dev)
 
 # To cross-build the Windows zip (build-windows.sh): mingw-w64, and what fetching,
 # unpacking and building SDL's Debian source package takes.
-WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64 dpkg-dev xz-utils)
+WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64 dpkg-dev xz-utils zip)
 
 # To build and run every test: the above, sdl12-compat (the second SDL 1.2 the suite
 # runs on), GoogleTest and Google Benchmark, an X server with the XTEST extension for the
