@@ -100,7 +100,9 @@ testing::AssertionResult GamePlayer::AwaitScreenNamed(const std::string& file)
     if (const std::optional<RgbImage>& picture = m_pictures.Of(file)) {
         return AwaitPicture(*picture) << " (" << file << ")";
     }
-    // Without its picture the screen draws nothing new; it says so once it starts.
+    // Without its picture the screen draws nothing new; it says so once it starts. The
+    // start-up, to the window, has the window's own limit, as before a picture.
+    AwaitWindow();
     return AwaitStderrText(file);
 }
 
