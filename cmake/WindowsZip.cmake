@@ -39,15 +39,16 @@ endforeach()
 list(APPEND zip_members noughts.exe LICENSE.txt SDL-LICENSE.txt PICTURES.txt README.txt)
 list(TRANSFORM zip_members PREPEND ${NOUGHTS_ZIP_NAME}/)
 
-add_custom_command(OUTPUT ${zip_file}
+# Packed again on every build: the last commit's time, which dates the entries, is no file
+# that the zip could depend on.
+add_custom_target(noughts_windows_zip ALL
   COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:noughts> ${NOUGHTS_PICTURES}
     ${NOUGHTS_WINDOWS_SDL_DIR}/bin/SDL.dll ${zip_stage}
-  # Players need no debugging symbols: without them the zip is a third of the size.
-  COMMAND ${CMAKE_STRIP} --strip-unneeded ${zip_stage}/noughts.exe ${zip_stage}/SDL.dll
-  # A fixed date and order, so that the same build gives the same zip.
-  COMMAND ${CMAKE_COMMAND} -E tar cf ${zip_file} --format=zip "--mtime=2000-01-01 00:00:00 UTC"
-    ${zip_members}
+  COMMAND ${CMAKE_COMMAND} -DZIP=${zip_file} "-DMEMBERS=${zip_members}"
+    "-DPROGRAMS=${NOUGHTS_ZIP_NAME}/noughts.exe;${NOUGHTS_ZIP_NAME}/SDL.dll"
+    -DSTRIP=${CMAKE_STRIP} -DSOURCE_DIR=${PROJECT_SOURCE_DIR}
+    -DRELEASE_DATE=${NOUGHTS_RELEASE_DATE} -P ${PROJECT_SOURCE_DIR}/cmake/PackWindowsZip.cmake
+  BYPRODUCTS ${zip_file}
   WORKING_DIRECTORY ${PROJECT_BINARY_DIR}/zip
-  DEPENDS noughts ${NOUGHTS_PICTURES} ${NOUGHTS_WINDOWS_SDL_DIR}/bin/SDL.dll ${zip_texts}
+  DEPENDS noughts ${NOUGHTS_PICTURES} ${zip_texts}
   VERBATIM)
-add_custom_target(noughts_windows_zip ALL DEPENDS ${zip_file})

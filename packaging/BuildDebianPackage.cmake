@@ -60,23 +60,8 @@ endfunction()
 
 set(VERSION ${UPSTREAM_VERSION}-${DEBIAN_REVISION})
 
-if(DEFINED ENV{SOURCE_DATE_EPOCH})
-  set(epoch $ENV{SOURCE_DATE_EPOCH})
-else()
-  # The source's own repository only: an unpacked tarball may lie inside another one.
-  execute_process(COMMAND git -C ${SOURCE_DIR} rev-parse --show-toplevel
-    OUTPUT_VARIABLE top OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
-  get_filename_component(top "${top}" REALPATH)
-  get_filename_component(source "${SOURCE_DIR}" REALPATH)
-  set(epoch "")
-  if(top STREQUAL source)
-    execute_process(COMMAND git -C ${SOURCE_DIR} log -1 --format=%ct
-      OUTPUT_VARIABLE epoch OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
-  endif()
-  if(NOT epoch MATCHES "^[0-9]+$")
-    run(date -u -d ${RELEASE_DATE} +%s OUT epoch)
-  endif()
-endif()
+include(${SOURCE_DIR}/cmake/SourceDateEpoch.cmake)
+noughts_source_date_epoch(${SOURCE_DIR} ${RELEASE_DATE} epoch)
 set(ENV{SOURCE_DATE_EPOCH} ${epoch})
 message(STATUS "SOURCE_DATE_EPOCH=${epoch}")
 

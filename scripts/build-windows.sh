@@ -15,8 +15,12 @@ sdl=$out/sdl
 sdl_options=(--host=x86_64-w64-mingw32 --disable-static --disable-rpath
   # The game is a console program and its standard output and error stay wherever its
   # starter put them; SDL's default would send them to files beside the .exe.
-  --disable-stdio-redirect)
-sdl_stamp="configure ${sdl_options[*]}"
+  --disable-stdio-redirect
+  # No link time in SDL.dll's export table, so that the zip is the same on every build.
+  LDFLAGS=-Wl,--no-insert-timestamp)
+# Nor the build folder in its assertions; the stamp names the folder without its path.
+sdl_cflags="-g -O2 -ffile-prefix-map=$out=."
+sdl_stamp="configure ${sdl_options[*]} CFLAGS=${sdl_cflags/$out/build-windows}"
 
 if [ ! -f "$sdl/built" ] || [ "$(cat "$sdl/built")" != "$sdl_stamp" ]; then
   rm -rf "$out/sdl-source" "$out/sdl-build" "$sdl"
@@ -27,7 +31,7 @@ if [ ! -f "$sdl/built" ] || [ "$(cat "$sdl/built")" != "$sdl_stamp" ]; then
   log=$out/sdl-build/build.log
   # SDL's own warnings stay in the log; it is shown when the build fails.
   if ! (cd "$out/sdl-build" && "$source_dir/configure" --prefix="$sdl" "${sdl_options[@]}" \
-    CC=x86_64-w64-mingw32-gcc-win32 && make -j"$(nproc)" && make install) >"$log" 2>&1; then
+    CFLAGS="$sdl_cflags" CC=x86_64-w64-mingw32-gcc-win32 && make -j"$(nproc)" && make install) >"$log" 2>&1; then
     tail -n 40 "$log"
     exit 1
   fi

@@ -11,7 +11,7 @@ PLAY_PACKAGES=(g++ make cmake pkg-config libsdl1.2-dev)
 
 # To cross-build the Windows zip (build-windows.sh): mingw-w64, and what fetching,
 # unpacking and building SDL's Debian source package takes.
-WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64 dpkg-dev xz-utils)
+WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64 dpkg-dev xz-utils zip)
 
 # The second SDL 1.2 stack the suite runs on: on Debian 12, sdl12-compat beside the
 # classic library; on Debian 13, sdl2-compat, which puts the SDL 2 API over SDL 3 under

@@ -11,9 +11,7 @@
 #include <X11/keysym.h>
 
 #include <algorithm>
-#include <chrono>
 #include <sstream>
-#include <thread>
 #include <vector>
 
 namespace e2e {
@@ -22,6 +20,9 @@ namespace {
 // Right of the cells and above the cursor's first place, in the screen's top row area.
 constexpr int kProbeX = 300;
 constexpr int kProbeY = 10;
+// Above the park, farther from it than the circle cursor is tall: the cursor at one does
+// not cover the other, and at either it covers no cell and stays within the grey area.
+constexpr int kLookoutY = GamePlayer::kParkY - 100;
 // The cursor's footprint and more: nothing of it may show there once the game is over
 // without its picture.
 constexpr int kEndAreaWidth = 120;
@@ -99,7 +100,9 @@ testing::AssertionResult GamePlayer::AwaitScreenNamed(const std::string& file)
     if (const std::optional<RgbImage>& picture = m_pictures.Of(file)) {
         return AwaitPicture(*picture) << " (" << file << ")";
     }
-    // Without its picture the screen draws nothing new; it says so once it starts.
+    // Without its picture the screen draws nothing new; it says so once it starts. The
+    // start-up, to the window, has the window's own limit, as before a picture.
+    AwaitWindow();
     return AwaitStderrText(file);
 }
 
@@ -154,17 +157,24 @@ testing::AssertionResult GamePlayer::AwaitEmptyBoard()
 {
     Board empty;
     int nudges = 0;
-    // The mouse moves until the board sees it: a motion that came before the board was
-    // up went to the menu.
+    // The cursor must be seen at the lookout, away from the park: only then has the board
+    // taken the pointer. A motion that came before the board was up went to the menu, and
+    // a frame left from before the controls page (which draws nothing without its picture)
+    // already shows the cursor at the park. Until the board is up, its warp of the pointer
+    // may still come, between a later move to a cell and the click there, and the click
+    // would land where the warp put the pointer.
     testing::AssertionResult shown = AwaitScreen([&](const RgbImage& screen) {
         const std::optional<Board> board = ReadBoard(screen, m_pictures.emptyCell);
-        if (board == empty && screen.At(kParkX + nudges % 2, kParkY) == kBoardBlack) {
+        if (nudges > 0 && board == empty && screen.At(kParkX, kLookoutY) == kBoardBlack &&
+            screen.At(kParkX, kParkY) == kBoardGrey) {
             return testing::AssertionSuccess();
         }
-        AwaitWindow().MoveTo(kParkX + ++nudges % 2, kParkY);
+        AwaitWindow().MoveTo(kParkX + ++nudges % 2, kLookoutY);
         return testing::AssertionFailure()
-               << "wanted nine empty cells and the circle cursor at the mouse; the cells show "
+               << "wanted nine empty cells and the circle cursor at the mouse, above the park; "
+                  "the cells show "
                << DescribeCells(screen, m_pictures.emptyCell) << ", the mouse's pixel "
+               << RgbText(screen.At(kParkX, kLookoutY)) << ", the park's "
                << RgbText(screen.At(kParkX, kParkY));
     });
     AwaitWindow().MoveTo(kParkX, kParkY);
@@ -233,7 +243,7 @@ testing::AssertionResult GamePlayer::PlayMove(Cell cell)
     std::optional<Board> replayed;
     if (m_fixedClock && !clickEnds) {
         replayed = afterClick;
-        replayed->Set(ReplayedAnswer(afterClick, *m_fixedClock), Mark::Cross);
+        replayed->Set(ReplayedAnswer(afterClick, *m_fixedClock, m_libc), Mark::Cross);
     }
 
     ClickCell(cell);
@@ -274,12 +284,10 @@ testing::AssertionResult GamePlayer::PlayMove(Cell cell)
 
 GameLaunch GamePlayer::WithClockFor(Outcome goal, GameLaunch launch)
 {
-    if (launch.IsWindowsProgram()) {
-        // No preloaded library reaches a Windows program under Wine, and its C library's
-        // rand is not the one replayed: its games are played against chance.
-        return launch;
-    }
-    m_fixedClock = ClockForSureGame(goal);
+    // The Windows program runs in Wine's loader, which the clock is preloaded into: Wine
+    // answers the program's time from the host's realtime clock. Its rand is msvcrt's.
+    m_libc = launch.IsWindowsProgram() ? GameLibc::Msvcrt : GameLibc::Glibc;
+    m_fixedClock = ClockForSureGame(goal, m_libc);
     // A sanitized game wants its runtime first among the loaded libraries.
     launch.environment.Set("LD_PRELOAD", NOUGHTS_E2E_FIXED_CLOCK)
         .Set("NOUGHTS_FIXED_CLOCK", std::to_string(*m_fixedClock))
@@ -290,34 +298,16 @@ GameLaunch GamePlayer::WithClockFor(Outcome goal, GameLaunch launch)
 testing::AssertionResult GamePlayer::PlayGame(Outcome goal,
                                               const std::function<void(int)>& afterMove)
 {
-    // Against chance, further games until one ends in goal, each begun in another second:
-    // the computer's answers within one second repeat.
-    for (int game = 1; !m_fixedClock && game < kGamesAgainstChance; ++game) {
-        if (testing::AssertionResult played = PlayOneGame(goal, afterMove);
-            played || m_board.Result() == Outcome::InProgress) {
-            return played;
-        }
-        const std::time_t ended = std::time(nullptr);
-        while (std::time(nullptr) <= ended) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        if (testing::AssertionResult fresh = StartNewGame(); !fresh) {
-            return fresh << " (starting game " << game + 1 << ")";
-        }
+    if (!m_fixedClock) {
+        return testing::AssertionFailure() << "no game is planned without a fixed clock";
     }
-    return PlayOneGame(goal, afterMove);
-}
-
-testing::AssertionResult GamePlayer::PlayOneGame(Outcome goal,
-                                                 const std::function<void(int)>& afterMove)
-{
     for (int moves = 1; m_board.Result() == Outcome::InProgress; ++moves) {
-        // Planned anew from the board as read: without a fixed clock the answers are
-        // chance, and a free cell must do once no move is sure.
-        const std::optional<Cell> sure = SureMove(m_board, goal, m_fixedClock.value_or(0));
-        if (testing::AssertionResult move =
-                PlayMove(sure ? *sure : m_board.CellsWith(Mark::Empty).front());
-            !move) {
+        const std::optional<Cell> sure = SureMove(m_board, goal, *m_fixedClock, m_libc);
+        if (!sure) {
+            return testing::AssertionFailure()
+                   << "no move on " << m_board.Text() << " surely ends in " << OutcomeName(goal);
+        }
+        if (testing::AssertionResult move = PlayMove(*sure); !move) {
             return move;
         }
         if (afterMove) {
@@ -327,8 +317,7 @@ testing::AssertionResult GamePlayer::PlayOneGame(Outcome goal,
     if (m_board.Result() != goal) {
         return testing::AssertionFailure()
                << "the game ended in " << OutcomeName(m_board.Result()) << " " << m_board.Text()
-               << ", planned " << OutcomeName(goal)
-               << (m_fixedClock ? "" : " in the last of the games against chance");
+               << ", planned " << OutcomeName(goal);
     }
     return testing::AssertionSuccess();
 }

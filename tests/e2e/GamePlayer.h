@@ -2,6 +2,7 @@
 #pragma once
 
 #include "tests/e2e/BoardModel.h"
+#include "tests/e2e/ReplayedRand.h"
 #include "tests/e2e/support/RealWindowTest.h"
 #include "tests/e2e/support/RgbImage.h"
 
@@ -62,12 +63,10 @@ public:
     // circle there and the computer's answer (unless the click ended the game), and the
     // cursor or the outcome picture at the mouse. CurrentBoard() then holds what was read.
     testing::AssertionResult PlayMove(Cell cell);
-    // Plays the current game to its end with planned moves; fails unless it ends in goal.
-    // Without a fixed clock the computer's answers are chance: then it plays up to
-    // kGamesAgainstChance games, going back through the menu, until one ends in goal.
+    // Plays the current game to its end with the moves planned for the fixed clock
+    // (WithClockFor); fails unless it ends in goal.
     testing::AssertionResult PlayGame(Outcome goal,
                                       const std::function<void(int)>& afterMove = nullptr);
-    static constexpr int kGamesAgainstChance = 30;
     // Escape (the menu), then Space; waits for the empty board.
     testing::AssertionResult StartNewGame();
 
@@ -98,12 +97,12 @@ private:
     // On the menu: Space, then the board (empty, if it can be read). how says how the
     // menu was reached, for the failure message.
     testing::AssertionResult FromTheMenu(const char* how);
-    testing::AssertionResult PlayOneGame(Outcome goal, const std::function<void(int)>& afterMove);
 
     ExpectedPictures m_pictures;
     Board m_board;
     std::vector<std::string> m_clickLines;
     std::optional<std::time_t> m_fixedClock;
+    GameLibc m_libc = GameLibc::Glibc;
 };
 
 // A test that plays the game in a real window of its own.

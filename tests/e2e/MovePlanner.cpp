@@ -15,7 +15,7 @@ std::time_t ReplayedNow(std::time_t*)
 
 }  // namespace
 
-Cell ReplayedAnswer(const Board& board, std::time_t now)
+Cell ReplayedAnswer(const Board& board, std::time_t now, GameLibc libc)
 {
     morvane replayed;
     for (Cell cell : board.CellsWith(Mark::Circle)) {
@@ -28,7 +28,9 @@ Cell ReplayedAnswer(const Board& board, std::time_t now)
     const auto gameClock = morvane::readClock;
     morvane::readClock = ReplayedNow;
     bool humanToMove = false;
+    ReplayRandOf(libc);
     replayed.AI(humanToMove);
+    ReplayRandOf(GameLibc::Glibc);
     morvane::readClock = gameClock;
     for (Cell free : board.CellsWith(Mark::Empty)) {
         if (replayed.cells[free.i][free.j] == morvane::kComputer) {
@@ -38,26 +40,26 @@ Cell ReplayedAnswer(const Board& board, std::time_t now)
     return {-1, -1};
 }
 
-std::optional<Cell> SureMove(const Board& board, Outcome goal, std::time_t now)
+std::optional<Cell> SureMove(const Board& board, Outcome goal, std::time_t now, GameLibc libc)
 {
     for (Cell move : board.CellsWith(Mark::Empty)) {
         Board next = board;
         next.Set(move, Mark::Circle);
         if (next.Result() == Outcome::InProgress) {
-            next.Set(ReplayedAnswer(next, now), Mark::Cross);
+            next.Set(ReplayedAnswer(next, now, libc), Mark::Cross);
         }
         if (next.Result() == goal ||
-            (next.Result() == Outcome::InProgress && SureMove(next, goal, now))) {
+            (next.Result() == Outcome::InProgress && SureMove(next, goal, now, libc))) {
             return move;
         }
     }
     return std::nullopt;
 }
 
-std::time_t ClockForSureGame(Outcome goal, std::time_t from)
+std::time_t ClockForSureGame(Outcome goal, GameLibc libc, std::time_t from)
 {
     std::time_t now = from;
-    while (!SureMove(Board(), goal, now)) {
+    while (!SureMove(Board(), goal, now, libc)) {
         ++now;
     }
     return now;
