@@ -2,6 +2,7 @@
 #include "tests/e2e/support/GameProcess.h"
 
 #include "tests/e2e/support/BuildPaths.h"
+#include "tests/e2e/support/TemporaryDirectory.h"
 
 #include <fcntl.h>
 #include <signal.h>
@@ -53,6 +54,15 @@ std::vector<char*> PointersTo(std::vector<std::string>& strings)
     return pointers;
 }
 
+// The runtime folder of every game this process starts: private and empty, as a desktop
+// session's is where no Wayland compositor runs. SDL 3 looks for Wayland before X11; with
+// no runtime folder at all libwayland says so on the game's standard error.
+const std::string& GamesRuntimeDir()
+{
+    static const TemporaryDirectory folder;
+    return folder.Path();
+}
+
 }  // namespace
 
 std::ostream& operator<<(std::ostream& out, const ExitStatus& status)
@@ -72,7 +82,9 @@ GameLaunch GameLaunch::BuiltGameOn(const std::string& displayName)
     launch.environment = Environment::OfThisProcess();
     launch.environment.Set("DISPLAY", displayName)
         .Set("SDL_AUDIODRIVER", "dummy")
-        .Unset("SDL_VIDEODRIVER");
+        .Unset("SDL_VIDEODRIVER")
+        .Unset("WAYLAND_DISPLAY")
+        .Set("XDG_RUNTIME_DIR", GamesRuntimeDir());
     // A sanitized game would end with status 1 over Xlib's own leaks; the game's leaks
     // are still reported. Other programs ignore the variable.
     launch.environment.Append(

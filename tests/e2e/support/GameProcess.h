@@ -42,9 +42,9 @@ struct GameLaunch {
     Environment environment;             // the child's whole environment
 
     // The built game in the build folder beside its pictures, on the given X display,
-    // without sound and without a chosen SDL video driver (so SDL takes X11), with Xlib's
-    // own leaks excused under LeakSanitizer. Whatever else the test process's environment
-    // holds is passed on.
+    // without sound and without a chosen SDL video driver or a Wayland display to find (so
+    // SDL takes X11), with Xlib's own leaks excused under LeakSanitizer. Whatever else the
+    // test process's environment holds is passed on.
     static GameLaunch BuiltGameOn(const std::string& displayName);
 
     // A Windows program: its lines end in CRLF, and a test may skip what Wine cannot do.
