@@ -69,7 +69,7 @@ TEST_F(BitmapScreens, EachScreenAnswersItsInputs)
 
         // Start the next row from an empty stack and a running engine.
         engine.Cleanup();
-        engine.Init("test", kWindowWidth, kWindowHeight, kWindowBpp, false);
+        Start();
     }
 }
 
