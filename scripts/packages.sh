@@ -22,3 +22,15 @@ TEST_PACKAGES=("${PLAY_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" wine64
   valgrind
   dpkg-dev desktop-file-utils man-db lintian appstream
   clang-format clang-tidy)
+
+# --- arm64 (scripts/test-arm64.sh) ---
+# To cross-build for 64-bit ARM and run the suite there under emulation: Debian's cross
+# compiler; mmdebstrap, which unpacks the arm64 libraries below into a folder of the
+# build (installed here, SDL 1.2's development package would replace the machine's own);
+# qemu's statically linked emulator, which the LD_PRELOAD given to the game cannot reach;
+# and the host tools of the real-window and installation tests.
+ARM64_PACKAGES=(cmake make g++-aarch64-linux-gnu mmdebstrap qemu-user-static
+  xvfb xauth
+  dpkg-dev desktop-file-utils man-db lintian appstream)
+# The arm64 packages the game and its tests build against and run on, with what they need.
+ARM64_TREE_PACKAGES=(libsdl1.2-dev libgtest-dev libx11-dev libxtst-dev libstdc++6)

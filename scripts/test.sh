@@ -34,13 +34,7 @@ run_suite() {
   ctest --test-dir "$1" --output-on-failure -j"$jobs" -LE wine
 }
 
-# Lists each test the last ctest run in build skipped, as "skipped <where>: <test>: <reason>".
-# gtest prints the reason on the line after "Skipped"; each test ran in a process of its own.
-list_skips() {
-  awk -v where="$2" '/^\[ RUN      \] / { test = $4 }
-    /: Skipped$/ { getline reason; print "skipped " where ": " test ": " reason }' \
-    "$1/Testing/Temporary/LastTest.log"
-}
+source "$root/scripts/skips.sh"
 
 # The folder of sdl12-compat's libSDL-1.2.so.0, beside the classic one.
 compat_dir=$(dirname "$(dpkg -L libsdl1.2-compat | grep '/sdl12-compat/libSDL-1.2\.so\.0$')")

@@ -113,6 +113,12 @@ protected:
         GTEST_SKIP() << "the game is built with AddressSanitizer, whose shadow memory valgrind "
                         "cannot run; the ordinary build runs this session";
 #endif
+#ifdef NOUGHTS_E2E_GAME_EMULATED
+        GTEST_SKIP() << "the game is built for " NOUGHTS_E2E_GAME_EMULATED
+                        " and runs under qemu: valgrind runs only programs of this machine's "
+                        "own processor, and around qemu it would check qemu; the native build "
+                        "runs this session";
+#endif
         if (BuiltGame().IsWindowsProgram()) {
             GTEST_SKIP() << "memcheck checks Linux programs; under Wine it would check Wine "
                             "itself rather than the Windows program";
