@@ -23,11 +23,14 @@ tree=$build/sysroot
 if [ "$(cat "$tree.packages" 2>/dev/null)" != "${ARM64_TREE_PACKAGES[*]}" ]; then
   echo "=== the arm64 libraries, into $tree ==="
   rm -rf "$tree" "$tree.packages"
+  mkdir -p "$build"
   release=$(. /etc/os-release && echo "$VERSION_CODENAME")
-  sources=$(ls /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources 2>/dev/null)
-  # shellcheck disable=SC2086 # one argument per sources file
+  sources=()
+  for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources; do
+    if [ -e "$file" ]; then sources+=("$file"); fi
+  done
   mmdebstrap --quiet --variant=extract --arch=arm64 --skip=cleanup/apt/cache \
-    --include="$(IFS=,; echo "${ARM64_TREE_PACKAGES[*]}")" "$release" "$tree" $sources
+    --include="$(IFS=,; echo "${ARM64_TREE_PACKAGES[*]}")" "$release" "$tree" "${sources[@]}"
   # Unpacked, the libraries are in no dpkg database: their packages' shlibs and symbols
   # files go where dpkg-shlibdeps -S reads them when it builds the arm64 package.
   mkdir "$tree/DEBIAN"
