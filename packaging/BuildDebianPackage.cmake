@@ -15,7 +15,7 @@ endforeach()
 include(${SETTINGS})
 get_filename_component(OUTPUT_DIR ${OUTPUT_DIR} ABSOLUTE)
 file(MAKE_DIRECTORY ${OUTPUT_DIR})
-foreach(tool dpkg dpkg-deb dpkg-shlibdeps strip gzip touch chmod)
+foreach(tool dpkg dpkg-architecture dpkg-deb dpkg-shlibdeps ${STRIP} gzip touch chmod)
   find_program(found_${tool} ${tool})
   if(NOT found_${tool})
     message(FATAL_ERROR "${tool} is needed to build the package: apt-get install dpkg-dev")
@@ -72,7 +72,7 @@ set(docs ${stage}/usr/share/doc/${PACKAGE})
 file(REMOVE_RECURSE ${work})
 run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${stage}/usr --component game)
 # Stripped as debhelper strips programs: no symbols, debug information or compiler notes.
-run(strip --remove-section=.comment --remove-section=.note ${stage}/usr/${PROGRAM})
+run(${STRIP} --remove-section=.comment --remove-section=.note ${stage}/usr/${PROGRAM})
 
 # The manual page, compressed without name or time.
 run(gzip -9n ${stage}/usr/${MAN_PAGE})
@@ -118,11 +118,23 @@ file(WRITE ${docs}/copyright "${copyright}")
 # The control file. The libraries the program needs come from dpkg-shlibdeps, which
 # wants a debian/control beside the tree and a DEBIAN folder in it.
 file(MAKE_DIRECTORY ${stage}/DEBIAN)
+# The program's architecture, which is this machine's unless the build was a cross build.
+if(GNU_TYPE)
+  run(dpkg-architecture -t ${GNU_TYPE} -qDEB_HOST_ARCH OUT ARCHITECTURE)
+else()
+  run(dpkg --print-architecture OUT ARCHITECTURE)
+endif()
 file(WRITE ${work}/debian/control
   "Source: ${PACKAGE}\n\nPackage: ${PACKAGE}\nArchitecture: any\n")
-run(dpkg-shlibdeps -O debian/${PACKAGE}/usr/${PROGRAM} DIR ${work} OUT shlibs)
+# A cross build's libraries are not installed here: they are looked up in its tree, in
+# that architecture's folders.
+set(library_tree)
+if(SYSROOT)
+  set(library_tree -S${SYSROOT})
+endif()
+run(env DEB_HOST_ARCH=${ARCHITECTURE} dpkg-shlibdeps -O ${library_tree}
+  debian/${PACKAGE}/usr/${PROGRAM} DIR ${work} OUT shlibs)
 string(REGEX REPLACE "^shlibs:Depends=" "" DEPENDS "${shlibs}")
-run(dpkg --print-architecture OUT ARCHITECTURE)
 
 # Installed-Size as dpkg counts it: each file rounded up to a KiB, and a KiB a folder.
 file(GLOB_RECURSE files LIST_DIRECTORIES true RELATIVE ${stage} ${stage}/usr/*)

@@ -48,3 +48,14 @@ case $DEBIAN_RELEASE in
     librust-wayland-protocols-misc-dev librust-wayland-protocols-wlr-dev) ;;
 esac
 TEST_PACKAGES+=("${WAYLAND_PACKAGES[@]}")
+
+# To cross-build for 64-bit ARM and run the suite there under emulation: Debian's cross
+# compiler; mmdebstrap, which unpacks the arm64 libraries below into a folder of the
+# build (installed here, SDL 1.2's development package would replace the machine's own);
+# qemu's statically linked emulator, which the LD_PRELOAD given to the game cannot reach;
+# and the host tools of the real-window and installation tests.
+ARM64_PACKAGES=(cmake make g++-aarch64-linux-gnu mmdebstrap qemu-user-static
+  xvfb xauth
+  dpkg-dev desktop-file-utils man-db lintian appstream)
+# The arm64 packages the game and its tests build against and run on, with what they need.
+ARM64_TREE_PACKAGES=(libsdl1.2-dev libgtest-dev libx11-dev libxtst-dev libstdc++6)

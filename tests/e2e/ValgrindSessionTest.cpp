@@ -37,6 +37,12 @@ constexpr bool kGameSanitized = true;
 #else
 constexpr bool kGameSanitized = false;
 #endif
+// The processor a cross-built game was built for, run here under qemu; none for a native build.
+#ifdef NOUGHTS_E2E_GAME_EMULATED
+constexpr const char* kEmulatedProcessor = NOUGHTS_E2E_GAME_EMULATED;
+#else
+constexpr const char* kEmulatedProcessor = nullptr;
+#endif
 
 std::optional<std::string> ProgramOnPath(const std::string& name)
 {
@@ -120,6 +126,12 @@ protected:
         if (kGameSanitized) {
             GTEST_SKIP() << "the game is built with AddressSanitizer, whose shadow memory "
                             "valgrind cannot run; the ordinary build runs this session";
+        }
+        if (kEmulatedProcessor != nullptr) {
+            GTEST_SKIP() << "the game is built for " << kEmulatedProcessor
+                         << " and runs under qemu: valgrind runs only programs of this "
+                            "machine's own processor, and around qemu it would check qemu; the "
+                            "native build runs this session";
         }
         if (BuiltGame().IsWindowsProgram()) {
             GTEST_SKIP() << "memcheck checks Linux programs; under Wine it would check Wine "

@@ -22,6 +22,13 @@ namespace e2e {
 constexpr auto kWindowTimeout = std::chrono::seconds(10);
 constexpr auto kExitTimeout = std::chrono::seconds(10);
 constexpr auto kScreenTimeout = std::chrono::seconds(5);
+// A game built for another processor and run here under qemu's emulation (a cross
+// build's test run) starts and draws a few times slower, and so does this harness.
+#ifdef NOUGHTS_E2E_GAME_EMULATED
+constexpr int kEmulationSlowdown = 3;
+#else
+constexpr int kEmulationSlowdown = 1;
+#endif
 
 class RealWindow {
 public:
@@ -59,14 +66,14 @@ public:
 
     // For a game that runs many times slower (under valgrind): the waits for its window
     // and its screens last factor times longer.
-    void ExpectSlowGame(int factor) { m_slowdown = factor; }
+    void ExpectSlowGame(int factor) { m_slowdown = kEmulationSlowdown * factor; }
     std::chrono::milliseconds ScreenTimeout() const { return kScreenTimeout * m_slowdown; }
 
 private:
     std::unique_ptr<WindowSystem> m_system;
     std::unique_ptr<GameProcess> m_game;
     std::unique_ptr<GameWindow> m_window;
-    int m_slowdown = 1;
+    int m_slowdown = kEmulationSlowdown;
 };
 
 // A test with a real window of its own.
