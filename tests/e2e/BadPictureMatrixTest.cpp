@@ -98,7 +98,11 @@ protected:
     // it last saw it, and a click without a motion says where the pointer is. On Wayland,
     // which lets no client move the pointer, SDL 3 asks for the warp through a pointer lock's
     // position hint, which sway follows; SDL reports the warped place to the game anyway.
-    testing::AssertionResult VisitTheControlsPage()
+    // That click is made only where the board's return shows before any motion (the
+    // controls page has its picture, which covers the board; without it the board's last
+    // frame stays) and where the warp lands where the game asks: under Wine on Xvfb it does
+    // not (seen: at (339, 100) for (338, 200)), which is Wine's placing, not the game's.
+    testing::AssertionResult VisitTheControlsPage(bool clickWhereTheWarpLands)
     {
         AwaitWindow().MoveTo(kParkX, kParkY);
         AwaitWindow().PressKey(XK_i);
@@ -110,9 +114,11 @@ protected:
         if (testing::AssertionResult board = AwaitTheBoardScreen(); !board) {
             return board << " after Escape on the controls page";
         }
-        ClickInPlace(kParkX, kParkY);
-        if (testing::AssertionResult printed = PrintedEveryClickInOrder(); !printed) {
-            return printed << " (a click without a motion after the controls page)";
+        if (clickWhereTheWarpLands) {
+            ClickInPlace(kParkX, kParkY);
+            if (testing::AssertionResult printed = PrintedEveryClickInOrder(); !printed) {
+                return printed << " (a click without a motion after the controls page)";
+            }
         }
         return BoardIsReadable() ? AwaitEmptyBoard() << " after the controls page"
                                  : testing::AssertionSuccess();
@@ -183,7 +189,8 @@ TEST_P(BadPictureMatrixTest, StartsSaysWhatItCouldNotLoadPlaysAndQuitsWithStatus
     Start(launch);
 
     ASSERT_TRUE(OpenTheBoard());
-    ASSERT_TRUE(VisitTheControlsPage());
+    ASSERT_TRUE(VisitTheControlsPage(!launch.IsWindowsProgram() &&
+                                     PicturesForRow(row).Of("item.bmp").has_value()));
     if (BoardIsReadable()) {
         ASSERT_TRUE(PlayGame(GoalFor(row)));
     } else {
