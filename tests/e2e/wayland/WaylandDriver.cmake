@@ -15,7 +15,7 @@ if(NOUGHTS_E2E_WAYLAND STREQUAL "OFF")
 endif()
 find_package(PkgConfig)
 if(PKG_CONFIG_FOUND)
-  pkg_check_modules(NOUGHTS_WAYLAND_LIBS IMPORTED_TARGET wayland-client xkbcommon)
+  pkg_check_modules(WAYLAND_CLIENT_LIBS IMPORTED_TARGET wayland-client xkbcommon)
 endif()
 find_program(NOUGHTS_WAYLAND_SCANNER wayland-scanner)
 set(protocols)
@@ -27,7 +27,7 @@ foreach(name virtual-keyboard-unstable-v1 wlr-virtual-pointer-unstable-v1)
   endif()
 endforeach()
 list(LENGTH protocols found)
-if(NOT NOUGHTS_WAYLAND_LIBS_FOUND OR NOT NOUGHTS_WAYLAND_SCANNER OR NOT found EQUAL 2)
+if(NOT WAYLAND_CLIENT_LIBS_FOUND OR NOT NOUGHTS_WAYLAND_SCANNER OR NOT found EQUAL 2)
   if(NOUGHTS_E2E_WAYLAND STREQUAL "ON")
     message(FATAL_ERROR "The Wayland driver needs wayland-client, xkbcommon, wayland-scanner and "
       "the two protocols' XML (Debian 13: scripts/packages.sh, WAYLAND_PACKAGES)")
@@ -57,7 +57,7 @@ target_sources(noughts_e2e_support PRIVATE
   ${CMAKE_CURRENT_SOURCE_DIR}/wayland/VirtualInput.cpp
   ${generated})
 target_include_directories(noughts_e2e_support PRIVATE ${generated_dir})
-target_link_libraries(noughts_e2e_support PUBLIC PkgConfig::NOUGHTS_WAYLAND_LIBS)
+target_link_libraries(noughts_e2e_support PUBLIC PkgConfig::WAYLAND_CLIENT_LIBS)
 target_compile_definitions(noughts_e2e_support PRIVATE NOUGHTS_E2E_WAYLAND)
 
 # Every real-window test but the valgrind session, whose suppressions know X11 and SDL 2
