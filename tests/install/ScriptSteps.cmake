@@ -1,10 +1,11 @@
 # SPDX-License-Identifier: MIT
 # The steps the installation tests' scripts share; each fails the script with a message.
 
-# require_definitions(<script> <variable>...): every variable was given with -D.
+# require_definitions(<script> <variable>...): every variable was given with -D, not empty.
+# (Not a truth test: a list of options ending in "...-NOTFOUND" is false to if().)
 function(require_definitions script)
   foreach(var IN LISTS ARGN)
-    if(NOT ${var})
+    if(NOT DEFINED ${var} OR "${${var}}" STREQUAL "")
       message(FATAL_ERROR "${script} needs -D${var}=...")
     endif()
   endforeach()

@@ -17,7 +17,7 @@ find_package(PkgConfig)
 if(PKG_CONFIG_FOUND)
   pkg_check_modules(WAYLAND_CLIENT_LIBS IMPORTED_TARGET wayland-client xkbcommon)
 endif()
-find_program(NOUGHTS_WAYLAND_SCANNER wayland-scanner)
+find_program(WAYLAND_SCANNER_PROGRAM wayland-scanner)
 set(protocols)
 foreach(name virtual-keyboard-unstable-v1 wlr-virtual-pointer-unstable-v1)
   file(GLOB_RECURSE match ${NOUGHTS_WAYLAND_PROTOCOLS_DIR}/${name}.xml)
@@ -27,7 +27,7 @@ foreach(name virtual-keyboard-unstable-v1 wlr-virtual-pointer-unstable-v1)
   endif()
 endforeach()
 list(LENGTH protocols found)
-if(NOT WAYLAND_CLIENT_LIBS_FOUND OR NOT NOUGHTS_WAYLAND_SCANNER OR NOT found EQUAL 2)
+if(NOT WAYLAND_CLIENT_LIBS_FOUND OR NOT WAYLAND_SCANNER_PROGRAM OR NOT found EQUAL 2)
   if(NOUGHTS_E2E_WAYLAND STREQUAL "ON")
     message(FATAL_ERROR "The Wayland driver needs wayland-client, xkbcommon, wayland-scanner and "
       "the two protocols' XML (Debian 13: scripts/packages.sh, WAYLAND_PACKAGES)")
@@ -45,8 +45,8 @@ foreach(xml IN LISTS protocols)
   get_filename_component(name ${xml} NAME_WE)
   add_custom_command(OUTPUT ${generated_dir}/${name}-client-protocol.h ${generated_dir}/${name}-protocol.c
     COMMAND ${CMAKE_COMMAND} -E make_directory ${generated_dir}
-    COMMAND ${NOUGHTS_WAYLAND_SCANNER} client-header ${xml} ${generated_dir}/${name}-client-protocol.h
-    COMMAND ${NOUGHTS_WAYLAND_SCANNER} private-code ${xml} ${generated_dir}/${name}-protocol.c
+    COMMAND ${WAYLAND_SCANNER_PROGRAM} client-header ${xml} ${generated_dir}/${name}-client-protocol.h
+    COMMAND ${WAYLAND_SCANNER_PROGRAM} private-code ${xml} ${generated_dir}/${name}-protocol.c
     DEPENDS ${xml} VERBATIM)
   list(APPEND generated ${generated_dir}/${name}-client-protocol.h ${generated_dir}/${name}-protocol.c)
 endforeach()
