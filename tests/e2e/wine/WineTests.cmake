@@ -17,7 +17,9 @@ set_tests_properties(wine.Prepare PROPERTIES LABELS "e2e;wine" FIXTURES_SETUP wi
   TIMEOUT 120 ENVIRONMENT "${NOUGHTS_WINE_ENVIRONMENT}")
 
 # What Wine can show as on Linux: the start-up, the screens, quitting, whole games and
-# the missing pictures; the tests that cannot work there say why they skip.
+# the missing pictures; the tests that cannot work there say why they skip. One at a
+# time: half a second after a Windows program has ended, Wine's server kills its Linux
+# process if that is still there, and a clean exit would then read as signal 9.
 gtest_discover_tests(noughts_e2e_tests
   TEST_PREFIX wine.
   TEST_FILTER "ProgramStartTest.*:ScreenFlowTest.*:MissingPictureTest.*:*/WholeGameTest.*:*BadPictureMatrixTest.*/*_missing:ValgrindSessionTest.*"
