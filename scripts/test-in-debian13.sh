@@ -22,10 +22,26 @@ fi
 target=$(mktemp -d /var/tmp/noughts-debian13.XXXXXX)
 mounts=(proc sys dev dev/pts dev/shm)
 
-# Unmounts what is mounted in the root, last first; deletes the root only if nothing is
-# left mounted in it, since rm -rf through a live bind mount would delete the host's files.
+# The processes whose root is the Debian 13 root, one a line.
+processes_in_root() {
+  local proc
+  for proc in /proc/[0-9]*; do
+    if [ "$(readlink "$proc/root" 2>/dev/null)" = "$target" ]; then echo "${proc#/proc/}"; fi
+  done
+}
+
+# Stops what the run left running in the root (Wine's server stays half a minute after
+# its last program), which would keep its mounts busy; unmounts them, last first; deletes
+# the root only if nothing is left mounted in it, since rm -rf through a live bind mount
+# would delete the host's files.
 remove_root() {
-  local status=$? point
+  local status=$? point pids
+  for ((i = 0; i < 50; i++)); do
+    mapfile -t pids < <(processes_in_root)
+    [ ${#pids[@]} -gt 0 ] || break
+    kill -KILL "${pids[@]}" 2>/dev/null || true
+    sleep 0.1
+  done
   for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do
     point=$target/${mounts[i]}
     if mountpoint -q "$point"; then umount "$point" || umount -l "$point"; fi
