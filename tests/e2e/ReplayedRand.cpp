@@ -6,8 +6,9 @@
 namespace {
 
 e2e::GameLibc g_libc = e2e::GameLibc::Glibc;
-// msvcrt's generator: its whole state is the last seed, stepped before each draw.
-unsigned g_msvcrtSeed = 1;
+// msvcrt's generator: its whole state is one number, set by srand and stepped before
+// each draw.
+unsigned g_msvcrtState = 1;
 
 // glibc's own function of that name, which this program's definition hides.
 template <typename Function>
@@ -27,21 +28,21 @@ void ReplayRandOf(GameLibc libc)
 
 }  // namespace e2e
 
-extern "C" void srand(unsigned seed) noexcept
+extern "C" void srand(unsigned start) noexcept
 {
     if (g_libc == e2e::GameLibc::Msvcrt) {
-        g_msvcrtSeed = seed;
+        g_msvcrtState = start;
         return;
     }
     static const auto own = GlibcOwn<void (*)(unsigned)>("srand");
-    own(seed);
+    own(start);
 }
 
 extern "C" int rand() noexcept
 {
     if (g_libc == e2e::GameLibc::Msvcrt) {
-        g_msvcrtSeed = g_msvcrtSeed * 214013U + 2531011U;
-        return static_cast<int>(g_msvcrtSeed >> 16U & 0x7fffU);
+        g_msvcrtState = g_msvcrtState * 214013U + 2531011U;
+        return static_cast<int>(g_msvcrtState >> 16U & 0x7fffU);
     }
     static const auto own = GlibcOwn<int (*)()>("rand");
     return own();
