@@ -8,6 +8,20 @@ if(MINGW)
   # its exit status reaches the shell.
   set(MINGW32_LIBRARY mingw32 CACHE STRING "MinGW's own library, linked before SDLmain")
 endif()
+if(EMSCRIPTEN)
+  # The browser's SDL 1.2 is built for it by scripts/build-web.sh (web/sdl12/), laid out
+  # as an installed SDL; nothing on the build machine would do.
+  set(NOUGHTS_WEB_SDL_DIR "" CACHE PATH "Install folder of SDL 1.2 built for the browser")
+  if(NOT EXISTS "${NOUGHTS_WEB_SDL_DIR}/lib/libSDL.a")
+    message(FATAL_ERROR "No lib/libSDL.a under NOUGHTS_WEB_SDL_DIR (${NOUGHTS_WEB_SDL_DIR}): "
+      "scripts/build-web.sh builds it")
+  endif()
+  add_library(Sdl12::Sdl12 INTERFACE IMPORTED)
+  set_target_properties(Sdl12::Sdl12 PROPERTIES
+    INTERFACE_INCLUDE_DIRECTORIES "${NOUGHTS_WEB_SDL_DIR}/include/SDL"
+    INTERFACE_LINK_LIBRARIES "${NOUGHTS_WEB_SDL_DIR}/lib/libSDL.a")
+  return()
+endif()
 find_package(SDL QUIET)
 if(SDL_FOUND AND NOT SDL_VERSION_STRING VERSION_LESS 1.2 AND SDL_VERSION_STRING VERSION_LESS 2.0)
   add_library(Sdl12::Sdl12 INTERFACE IMPORTED)

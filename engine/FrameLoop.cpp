@@ -3,6 +3,7 @@
 
 #include "engine/CGameEngine.h"
 #include "engine/CGameState.h"
+#include "engine/EndFrame.h"
 
 void RunFrame(CGameEngine& game)
 {
@@ -25,5 +26,6 @@ void RunFrameLoop(CGameEngine& game)
     // An empty stack has no screen left that could ever ask to quit: stop rather than spin.
     while (game.Running() && game.Top() != nullptr) {
         RunFrame(game);
+        EndFrame();
     }
 }

@@ -9,4 +9,5 @@ void RunFrame(CGameEngine& game);
 
 // Runs frames until a screen asks the engine to quit. Running is tested before the
 // first frame and after each complete one, so the frame that asks still updates and draws.
+// After each frame the platform has its turn (EndFrame).
 void RunFrameLoop(CGameEngine& game);

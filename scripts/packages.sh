@@ -13,6 +13,14 @@ PLAY_PACKAGES=(g++ make cmake pkg-config libsdl1.2-dev)
 # unpacking and building SDL's Debian source package takes.
 WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64 dpkg-dev xz-utils zip)
 
+# To build the game for web browsers (build-web.sh): Debian's Emscripten (with its clang
+# and binaryen's optimiser) and node, which runs Emscripten's JavaScript tools; CMake; and
+# what fetching and unpacking SDL's Debian source package takes. python3 serves the
+# folder (serve-web.sh).
+WEB_PACKAGES=(cmake make emscripten binaryen nodejs dpkg-dev xz-utils python3)
+# To play the page headless: the browser the web build is measured and tested in.
+WEB_BROWSER_PACKAGES=(chromium)
+
 # The second SDL 1.2 stack the suite runs on: on Debian 12, sdl12-compat beside the
 # classic library; on Debian 13, sdl2-compat, which puts the SDL 2 API over SDL 3 under
 # the system's sdl12-compat, as Fedora and Arch ship it.

@@ -1,0 +1,9 @@
+// SPDX-License-Identifier: MIT
+#include "engine/EndFrame.h"
+
+#include "web/Browser.h"
+
+void EndFrame()
+{
+    YieldToBrowser();
+}

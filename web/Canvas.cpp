@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: MIT
+#include "web/Canvas.h"
+
+#include <emscripten.h>
+
+#include <cstdint>
+#include <vector>
+
+EM_JS(void, PutCanvasPixels, (const std::uint8_t* rgba, int width, int height), {
+    var context = Module.canvasContext;
+    if (!context) {
+        context = Module.canvasContext = Module.canvas.getContext("2d");
+    }
+    var bytes = new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4);
+    context.putImageData(new ImageData(bytes, width, height), 0, 0);
+});
+
+EM_JS(void, SetCanvasCursor, (int shown), { Module.canvas.style.cursor = shown ? "" : "none"; });
+
+void PresentToCanvas(SDL_Surface& screen)
+{
+    // The canvas takes bytes in the order red, green, blue, alpha; the surface's order is
+    // its format's, which the shifts say. Only the screen's 32-bit depth is asked for.
+    if (screen.format->BytesPerPixel != 4 || SDL_LockSurface(&screen) < 0) {
+        return;
+    }
+    static std::vector<std::uint8_t> rgba;
+    rgba.resize(static_cast<std::size_t>(screen.w) * static_cast<std::size_t>(screen.h) * 4);
+    const SDL_PixelFormat& format = *screen.format;
+    std::uint8_t* out = rgba.data();
+    for (int y = 0; y < screen.h; ++y) {
+        const auto* row =
+            reinterpret_cast<const Uint32*>(static_cast<const std::uint8_t*>(screen.pixels) +
+                                            static_cast<std::ptrdiff_t>(y) * screen.pitch);
+        for (int x = 0; x < screen.w; ++x) {
+            const Uint32 pixel = row[x];
+            *out++ = static_cast<std::uint8_t>((pixel & format.Rmask) >> format.Rshift);
+            *out++ = static_cast<std::uint8_t>((pixel & format.Gmask) >> format.Gshift);
+            *out++ = static_cast<std::uint8_t>((pixel & format.Bmask) >> format.Bshift);
+            *out++ = 0xFF;
+        }
+    }
+    SDL_UnlockSurface(&screen);
+    PutCanvasPixels(rgba.data(), screen.w, screen.h);
+}
+
+void ShowSystemCursor(bool shown)
+{
+    SetCanvasCursor(shown ? 1 : 0);
+}
