@@ -1,0 +1,193 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
+"""Measures the web build (README, "Play it in a browser"): the folder's size, its size
+compressed, the time from opening the page to the first frame on a local server, and the
+frame rate and CPU share while the board is up, in headless Chromium.
+
+    python3 tools/web-figures.py [SITE_DIR] [--loads N] [--seconds S]
+
+SITE_DIR defaults to build-web/site (bash scripts/build-web.sh makes it). The folder is
+served on 127.0.0.1 by Python's own server in this process; Chromium is driven through
+the DevTools protocol on a pipe (--remote-debugging-pipe). The first frame is the first
+putImageData on the game's canvas, timed by the page's own clock from the start of the
+navigation; the frame rate counts putImageData calls; the CPU share is the CPU time of
+all of Chromium's processes (/proc) over the wall time, in one core's worth.
+"""
+import argparse
+import functools
+import gzip
+import http.server
+import json
+import os
+import statistics
+import subprocess
+import threading
+import time
+from pathlib import Path
+
+CHROMIUM = "/usr/lib/chromium/chromium"
+# Counts the canvas's frames and notes when the first one came.
+FRAME_COUNTER = """
+(() => {
+  const put = CanvasRenderingContext2D.prototype.putImageData;
+  window.noughtsFrames = { count: 0, first: null };
+  CanvasRenderingContext2D.prototype.putImageData = function (...args) {
+    if (window.noughtsFrames.first === null) window.noughtsFrames.first = performance.now();
+    window.noughtsFrames.count++;
+    return put.apply(this, args);
+  };
+})();
+"""
+
+
+class Chromium:
+    """Headless Chromium with one page, spoken to over the DevTools pipe (fds 3 and 4)."""
+
+    def __init__(self):
+        to_browser, self._in = os.pipe()
+        self._out, from_browser = os.pipe()
+
+        def pipes_as_3_and_4():
+            read_end, write_end = os.dup(to_browser), os.dup(from_browser)
+            os.dup2(read_end, 3)
+            os.dup2(write_end, 4)
+
+        self.process = subprocess.Popen(
+            [CHROMIUM, "--headless=new", "--no-sandbox", "--disable-gpu",
+             "--remote-debugging-pipe", "--window-size=800,600", "about:blank"],
+            preexec_fn=pipes_as_3_and_4, close_fds=False,
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(to_browser)
+        os.close(from_browser)
+        self._buffer = b""
+        self._id = 0
+        targets = self.call("Target.getTargets")["targetInfos"]
+        page = next(t for t in targets if t["type"] == "page")
+        self.session = self.call("Target.attachToTarget", targetId=page["targetId"],
+                                 flatten=True)["sessionId"]
+        self.page("Page.enable")
+        self.page("Network.enable")
+        self.page("Network.setCacheDisabled", cacheDisabled=True)
+        self.page("Page.addScriptToEvaluateOnNewDocument", source=FRAME_COUNTER)
+
+    def call(self, method, session=None, **params):
+        self._id += 1
+        message = {"id": self._id, "method": method, "params": params}
+        if session:
+            message["sessionId"] = session
+        os.write(self._in, json.dumps(message).encode() + b"\0")
+        while True:
+            while b"\0" not in self._buffer:
+                chunk = os.read(self._out, 1 << 20)
+                if not chunk:
+                    raise RuntimeError("Chromium closed its DevTools pipe")
+                self._buffer += chunk
+            reply, self._buffer = self._buffer.split(b"\0", 1)
+            reply = json.loads(reply)
+            if reply.get("id") == self._id:
+                if "error" in reply:
+                    raise RuntimeError(f"{method}: {reply['error']}")
+                return reply["result"]
+
+    def page(self, method, **params):
+        return self.call(method, session=self.session, **params)
+
+    def evaluate(self, expression):
+        result = self.page("Runtime.evaluate", expression=expression, returnByValue=True)
+        return result["result"].get("value")
+
+    def await_true(self, expression, timeout=30.0):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if self.evaluate(expression):
+                return
+            time.sleep(0.02)
+        raise TimeoutError(expression)
+
+    def press(self, key, code, key_code):
+        for kind in ("keyDown", "keyUp"):
+            self.page("Input.dispatchKeyEvent", type=kind, key=key, code=code,
+                      windowsVirtualKeyCode=key_code)
+
+    def cpu_seconds(self):
+        """CPU time of the browser and every process under it."""
+        ticks = os.sysconf("SC_CLK_TCK")
+        children = {}
+        for entry in Path("/proc").iterdir():
+            if entry.name.isdigit():
+                try:
+                    fields = (entry / "stat").read_text().rsplit(")", 1)[1].split()
+                except OSError:
+                    continue
+                children.setdefault(int(fields[1]), []).append(
+                    (int(entry.name), int(fields[11]) + int(fields[12])))
+        total, todo = 0, [self.process.pid]
+        own = (Path(f"/proc/{self.process.pid}/stat").read_text().rsplit(")", 1)[1].split())
+        total += int(own[11]) + int(own[12])
+        while todo:
+            for pid, used in children.get(todo.pop(), []):
+                total += used
+                todo.append(pid)
+        return total / ticks
+
+    def close(self):
+        try:
+            self.call("Browser.close")
+        except (RuntimeError, OSError):
+            pass
+        self.process.wait(timeout=20)
+
+
+def serve(folder):
+    handler = functools.partial(QuietHandler, directory=str(folder))
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server, f"http://127.0.0.1:{server.server_address[1]}/"
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("site", nargs="?", default="build-web/site")
+    parser.add_argument("--loads", type=int, default=5, help="page loads timed")
+    parser.add_argument("--seconds", type=float, default=10.0, help="time on the board")
+    options = parser.parse_args()
+    site = Path(options.site)
+    files = sorted(p for p in site.iterdir() if p.is_file())
+    size = sum(p.stat().st_size for p in files)
+    packed = sum(len(gzip.compress(p.read_bytes(), 9)) for p in files)
+    print(f"folder: {len(files)} files, {size} bytes; each file gzip -9: {packed} bytes")
+
+    server, url = serve(site)
+    browser = Chromium()
+    try:
+        firsts = []
+        for _ in range(options.loads):
+            browser.page("Page.navigate", url=url)
+            browser.await_true("window.noughtsFrames && window.noughtsFrames.first !== null")
+            firsts.append(browser.evaluate("window.noughtsFrames.first"))
+        print(f"first frame after opening the page (ms, {options.loads} loads): median "
+              f"{statistics.median(firsts):.0f}, range {min(firsts):.0f} to {max(firsts):.0f}")
+
+        browser.press(" ", "Space", 32)
+        browser.await_true("window.noughtsFrames.count > 2")
+        browser.press(" ", "Space", 32)
+        time.sleep(1.0)
+        frames = browser.evaluate("window.noughtsFrames.count")
+        cpu, start = browser.cpu_seconds(), time.monotonic()
+        time.sleep(options.seconds)
+        frames = browser.evaluate("window.noughtsFrames.count") - frames
+        cpu, wall = browser.cpu_seconds() - cpu, time.monotonic() - start
+        print(f"on the board for {wall:.1f} s: {frames / wall:.1f} frames/s, "
+              f"Chromium's CPU {100 * cpu / wall:.1f}% of one core")
+    finally:
+        browser.close()
+        server.shutdown()
+
+
+if __name__ == "__main__":
+    main()
