@@ -3,7 +3,9 @@
 
 #include <emscripten.h>
 
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 EM_JS(void, PutCanvasPixels, (const std::uint8_t* rgba, int width, int height), {
@@ -27,17 +29,17 @@ void PresentToCanvas(SDL_Surface& screen)
     static std::vector<std::uint8_t> rgba;
     rgba.resize(static_cast<std::size_t>(screen.w) * static_cast<std::size_t>(screen.h) * 4);
     const SDL_PixelFormat& format = *screen.format;
-    std::uint8_t* out = rgba.data();
+    const auto* rows = static_cast<const std::uint8_t*>(screen.pixels);
+    std::size_t out = 0;
     for (int y = 0; y < screen.h; ++y) {
-        const auto* row =
-            reinterpret_cast<const Uint32*>(static_cast<const std::uint8_t*>(screen.pixels) +
-                                            static_cast<std::ptrdiff_t>(y) * screen.pitch);
+        const std::uint8_t* row = rows + static_cast<std::ptrdiff_t>(y) * screen.pitch;
         for (int x = 0; x < screen.w; ++x) {
-            const Uint32 pixel = row[x];
-            *out++ = static_cast<std::uint8_t>((pixel & format.Rmask) >> format.Rshift);
-            *out++ = static_cast<std::uint8_t>((pixel & format.Gmask) >> format.Gshift);
-            *out++ = static_cast<std::uint8_t>((pixel & format.Bmask) >> format.Bshift);
-            *out++ = 0xFF;
+            Uint32 pixel = 0;
+            std::memcpy(&pixel, row + static_cast<std::ptrdiff_t>(x) * 4, sizeof pixel);
+            rgba[out++] = static_cast<std::uint8_t>((pixel & format.Rmask) >> format.Rshift);
+            rgba[out++] = static_cast<std::uint8_t>((pixel & format.Gmask) >> format.Gshift);
+            rgba[out++] = static_cast<std::uint8_t>((pixel & format.Bmask) >> format.Bshift);
+            rgba[out++] = 0xFF;
         }
     }
     SDL_UnlockSurface(&screen);
