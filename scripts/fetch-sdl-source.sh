@@ -1,21 +1,15 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Fetches an SDL source package of one Debian release into the folder given (made if
-# missing) and prints the unpacked tree's path:
-#   fetch-sdl-source.sh DEST [PACKAGE [SUITE]]
-# PACKAGE defaults to libsdl1.2 and SUITE to bookworm, the Windows zip's SDL: Debian 12 is
-# the last release whose libsdl1.2 is the classic SDL 1.2.15; from Debian 13 on, SDL 1.2
-# is sdl12-compat, which needs SDL 2 and so cannot be the zip's SDL.dll. apt works there
-# from a private state: deb-src lines for SUITE at the archive the system's own package
-# sources name, and its own package lists and cache, so the system's apt state is never
-# touched. apt checks SUITE's release file against the system's archive keys, as for any
-# suite.
+# Fetches SDL 1.2's source, Debian 12's source package libsdl1.2, into the folder given
+# (made if missing) and prints the unpacked tree's path. apt works there from a private
+# state: deb-src lines for Debian 12 at the archive the system's own package sources name,
+# and its own package lists and cache, so the system's apt state is never touched. apt
+# checks Debian 12's release file against the system's archive keys, as for any suite.
 set -euo pipefail
-# apt takes relative paths in its options as relative to /etc/apt: the folder made absolute.
-mkdir -p "$1"
-dest=$(cd "$1" && pwd)
-package=${2:-libsdl1.2}
-suite=${3:-bookworm}
+dest=$1
+# Debian 12 is the last release whose libsdl1.2 is the classic SDL 1.2.15; from Debian 13
+# on, SDL 1.2 is sdl12-compat, which needs SDL 2 and so cannot be the zip's SDL.dll.
+suite=bookworm
 state=$dest/apt
 mkdir -p "$state/sources.list.d" "$state/lists/partial" "$state/cache/archives/partial"
 : >"$state/sources.list"
@@ -53,6 +47,5 @@ apt_options=(
 )
 apt-get "${apt_options[@]}" update >&2
 cd "$dest"
-apt-get "${apt_options[@]}" source --only-source "$package" >&2
-# The unpacked tree is named after the upstream project (libsdl2 unpacks as libsdl2-2.32.4).
-ls -d "$dest"/"$package"-*/ | head -n 1
+apt-get "${apt_options[@]}" source --only-source libsdl1.2 >&2
+ls -d "$dest"/libsdl1.2-*/ | head -n 1
