@@ -49,8 +49,8 @@ TEST_F(ProgramStartTest, UnknownVideoDriverEndsWithStatus1AndSaysWhy)
 {
     GameLaunch launch = BuiltGame();
     if (launch.IsWebPage()) {
-        GTEST_SKIP() << "a page's SDL has one video driver, the canvas, and no environment to "
-                        "choose another by: the browser gives the page none of the test's";
+        GTEST_SKIP() << "the page chooses its SDL's video driver itself, and the browser gives "
+                        "the game none of the test's environment to choose another by";
     }
     launch.environment.Set("SDL_VIDEODRIVER", "nosuchdriver");
     Start(launch);
@@ -69,8 +69,8 @@ TEST_F(ProgramStartTest, ARefusedVideoModeEndsWithStatus2AndTheFixedMessage)
                         "480x272x32 is always granted";
     }
     if (launch.IsWebPage()) {
-        GTEST_SKIP() << "a page's video mode is its canvas, always granted, and LD_PRELOAD "
-                        "reaches the browser's native code, not the game's WebAssembly";
+        GTEST_SKIP() << "LD_PRELOAD reaches the browser's native code, not the game's "
+                        "WebAssembly, and a page has no other way to refuse the video mode";
     }
     launch.environment.Set("LD_PRELOAD", NOUGHTS_E2E_REFUSE_VIDEO_MODE);
     // A sanitized game wants its runtime first among the loaded libraries.

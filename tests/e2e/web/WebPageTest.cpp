@@ -77,7 +77,8 @@ TEST_F(WebPageTest, TheCanvasFitsTheWindowByWholeDevicePixelsAndSpaceDoesNotScro
     ASSERT_TRUE(AwaitPicture(m_intro));
 
     // Each game pixel covers the same whole number of device pixels, at least one, drawn
-    // without smoothing, and the canvas lies inside the window.
+    // without smoothing, and the canvas lies inside the window: 1 in the plain case's
+    // 800x600, 2 on the upright phone's 1080 device pixels, 3 on the large screen.
     const std::string canvas = "document.getElementById('canvas')";
     const std::string box = canvas + ".getBoundingClientRect()";
     const std::string multiple = "(" + box + ".width * devicePixelRatio / 480)";
@@ -86,6 +87,12 @@ TEST_F(WebPageTest, TheCanvasFitsTheWindowByWholeDevicePixelsAndSpaceDoesNotScro
               "true")
         << "the canvas's box " << Page().Evaluate("JSON.stringify(" + box + ")")
         << " at device pixel ratio " << Page().Evaluate("devicePixelRatio");
+    // As large as fits: the next whole multiple would not fit the window.
+    EXPECT_EQ(Page().Evaluate("(" + multiple + " + 1) * 480 > innerWidth * devicePixelRatio || (" +
+                              multiple + " + 1) * 272 > innerHeight * devicePixelRatio"),
+              "true")
+        << "the canvas shows " << Page().Evaluate(multiple) << " device pixels a game pixel in a "
+        << Page().Evaluate("[innerWidth, innerHeight, devicePixelRatio].join(' ')") << " window";
     EXPECT_EQ(Page().Evaluate(box + ".left >= 0 && " + box + ".right <= innerWidth"), "true")
         << Page().Evaluate("JSON.stringify(" + box + ")") << " in a window "
         << Page().Evaluate("innerWidth") << " wide";

@@ -70,12 +70,23 @@ const runDir = ownRunDir ? fs.mkdtempSync(path.join(os.tmpdir(), 'noughts-web-')
   : environment.NOUGHTS_E2E_WEB_RUN_DIR;
 
 // Pictures from the working directory, the rest from the page's folder; nothing above it.
+// A folder under a picture's name is answered as static servers answer a folder: a
+// redirect to the name with a slash, and there an (empty) listing.
 function serve(request, response) {
   const name = decodeURIComponent(new URL(request.url, 'http://host').pathname);
-  const file = kPictures.includes(name.slice(1)) ? path.join(process.cwd(), name.slice(1))
+  const picture = name.replace(/^\/|\/$/g, '');
+  const file = kPictures.includes(picture) ? path.join(process.cwd(), picture)
     : path.join(siteDir, path.normalize(name));
   if (!file.startsWith(siteDir + path.sep) && path.dirname(file) !== process.cwd()) {
     response.writeHead(403).end();
+    return;
+  }
+  if (kPictures.includes(picture) && fs.statSync(file, { throwIfNoEntry: false })?.isDirectory()) {
+    if (name.endsWith('/')) {
+      response.writeHead(200, { 'Content-Type': 'text/html' }).end('<!DOCTYPE html><ul></ul>\n');
+    } else {
+      response.writeHead(301, { Location: `/${picture}/` }).end();
+    }
     return;
   }
   fs.readFile(file, (error, body) => {
