@@ -81,9 +81,13 @@ TEST_F(WebPageTest, TheCanvasFitsTheWindowByWholeDevicePixelsAndSpaceDoesNotScro
     // 800x600, 2 on the upright phone's 1080 device pixels, 3 on the large screen.
     const std::string canvas = "document.getElementById('canvas')";
     const std::string box = canvas + ".getBoundingClientRect()";
-    const std::string multiple = "(" + box + ".width * devicePixelRatio / 480)";
-    EXPECT_EQ(Page().Evaluate("Number.isInteger(" + multiple + ") && " + multiple + " >= 1 && " +
-                              box + ".height * devicePixelRatio / 272 === " + multiple),
+    // Layout rounds CSS sizes to its own units (1/64 pixel), so whole device pixels are
+    // met to within half a device pixel.
+    const std::string multiple = "Math.round(" + box + ".width * devicePixelRatio / 480)";
+    EXPECT_EQ(Page().Evaluate(multiple + " >= 1 && Math.abs(" + box +
+                              ".width * devicePixelRatio - 480 * " + multiple + ") < 0.5 && " +
+                              "Math.abs(" + box + ".height * devicePixelRatio - 272 * " + multiple +
+                              ") < 0.5"),
               "true")
         << "the canvas's box " << Page().Evaluate("JSON.stringify(" + box + ")")
         << " at device pixel ratio " << Page().Evaluate("devicePixelRatio");
