@@ -4,6 +4,8 @@
 # NOUGHTS_E2E_WINDOW_SYSTEM to drive the page through WebBrowser, and started through the
 # launcher that serves the page and runs the browser. ctest -L web runs them. Included from
 # the folder of noughts_e2e_tests, which gtest_discover_tests needs.
+# The launcher runs on the node its first line finds; found here so that a missing one
+# fails the configuration rather than every test.
 find_program(NOUGHTS_NODE node REQUIRED)
 find_program(NOUGHTS_CHROMIUM chromium PATHS /usr/lib/chromium NO_DEFAULT_PATH REQUIRED)
 set(launcher ${CMAKE_CURRENT_SOURCE_DIR}/web/browser-launcher.js)
