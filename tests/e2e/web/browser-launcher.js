@@ -120,6 +120,9 @@ class DevTools {
   }
 
   receive(message) {
+    if (message.method && this.onEvent) {
+      this.onEvent(message);
+    }
     const waiter = this.waiting.get(message.id);
     if (waiter) {
       this.waiting.delete(message.id);
@@ -293,6 +296,19 @@ function listen(devtools) {
   control.listen(path.join(runDir, 'control'));
 }
 
+// An exception that no code of the page caught: if the game has not ended soon after
+// (Emscripten ends a program by throwing too), the game has crashed, and this process
+// ends as a crashed native game would, by SIGABRT, after saying what was thrown.
+let uncaught = null;
+function noteUncaught(message) {
+  if (message.method === 'Runtime.exceptionThrown' && uncaught === null) {
+    const details = message.params.exceptionDetails;
+    uncaught = { at: Date.now(),
+      text: details.exception ? details.exception.description : details.text };
+  }
+}
+const kCrashGraceMs = 500;
+
 // Copies the page's output as it grows; ends this process with the game's status.
 async function follow(devtools) {
   let outLength = 0;
@@ -317,6 +333,13 @@ async function follow(devtools) {
         setImmediate(() => process.exit(state.exit));
         return;
       }
+      if (uncaught && Date.now() - uncaught.at > kCrashGraceMs && !stayAfterExit) {
+        process.stderr.write(`browser-launcher: the page threw ${uncaught.text}\n`);
+        cleanUp();
+        server.close();
+        process.kill(process.pid, 'SIGABRT');
+        return;
+      }
     }
     await new Promise((resolve) => setTimeout(resolve, kPollMs));
   }
@@ -332,7 +355,9 @@ async function main() {
   const { sessionId } = await devtools.send('Target.attachToTarget',
     { targetId: page.targetId, flatten: true }, undefined);
   devtools.sessionId = sessionId;
+  devtools.onEvent = noteUncaught;
   await devtools.send('Page.enable');
+  await devtools.send('Runtime.enable');
   await devtools.send('Emulation.setFocusEmulationEnabled', { enabled: true });
   await devtools.send('Emulation.setDeviceMetricsOverride', {
     width: Number(screen[1]), height: Number(screen[2]), deviceScaleFactor: Number(screen[3]),
