@@ -57,6 +57,17 @@ case $DEBIAN_RELEASE in
 esac
 TEST_PACKAGES+=("${WAYLAND_PACKAGES[@]}")
 
+# To run the real-window tests against the web folder in a browser (test-web.sh), on
+# Debian 12, where its Emscripten builds the folder: headless Chromium, driven through its
+# DevTools pipe, and Node, which runs the launcher that serves the folder and drives the
+# browser (setpriv, which ties the browser's life to the launcher's, is util-linux's).
+# build-web.sh installs what the folder itself is built with.
+case $DEBIAN_RELEASE in
+  bookworm) WEB_TEST_PACKAGES=(chromium nodejs) ;;
+  *) WEB_TEST_PACKAGES=() ;;
+esac
+TEST_PACKAGES+=("${WEB_TEST_PACKAGES[@]}")
+
 # To cross-build for 64-bit ARM and run the suite there under emulation: Debian's cross
 # compiler; mmdebstrap, which unpacks the arm64 libraries below into a folder of the
 # build (installed here, SDL 1.2's development package would replace the machine's own);

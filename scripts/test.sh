@@ -8,7 +8,8 @@
 # that build-windows.sh makes, under Wine. On Debian 12 then: a build with AddressSanitizer
 # and UndefinedBehaviorSanitizer, which stop at the first finding; the fuzz targets for a
 # bounded time in a clang build (libFuzzer is clang's); the arm64 build under emulation
-# (test-arm64.sh). Every failure names the Debian release and the stack it happened on.
+# (test-arm64.sh); the web folder and the real-window tests against its page in headless
+# Chromium (test-web.sh). Every failure names the Debian release and the stack it happened on.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/packages.sh"
@@ -34,9 +35,10 @@ build_suite() {
 }
 
 # The Windows program's tests (and its zip's) run once, on their own (below), whatever
-# the library, and so do the Wayland ones where they are built (test-wayland.sh).
+# the library, and so do the Wayland ones where they are built (test-wayland.sh) and the
+# browser's (test-web.sh).
 run_suite() {
-  ctest --test-dir "$1" --output-on-failure -j"$jobs" -LE 'wine|windows|wayland'
+  ctest --test-dir "$1" --output-on-failure -j"$jobs" -LE 'wine|windows|wayland|web'
 }
 
 source "$root/scripts/list-skips.sh"
@@ -75,13 +77,17 @@ ctest --test-dir "$root/build" --output-on-failure -L 'wine|windows' ||
 # Wine cannot do all that Linux does.
 list_skips "$root/build" "under Wine"
 
-# The rest runs on Debian 12, with its classic SDL 1.2: the sanitizer and fuzz builds, and the
-# arm64 build, as Raspberry Pi OS 12 has it. Debian 13's run is the longer one already (two
+# The rest runs on Debian 12, with its classic SDL 1.2: the browser's run, the sanitizer and
+# fuzz builds, and the arm64 build, as Raspberry Pi OS 12 has it. Debian 13's run is the longer one already (two
 # stacks and Wayland), and CI runs both releases.
 if [ "$DEBIAN_RELEASE" != bookworm ]; then
   echo "Debian $DEBIAN_RELEASE: every test of this release passed"
   exit 0
 fi
+
+# The real-window tests in headless Chromium against the web folder, which Debian 12's
+# Emscripten builds; a few minutes.
+bash "$root/scripts/test-web.sh" "$root/build"
 
 build_suite "$root/build-sanitize" -DNOUGHTS_SANITIZE=ON -DNOUGHTS_BUILD_TESTS=ON -DNOUGHTS_BUILD_BENCHMARKS=OFF \
   -DNOUGHTS_E2E_WINDOWS_ZIP=

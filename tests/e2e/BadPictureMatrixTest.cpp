@@ -101,7 +101,8 @@ protected:
     // That click is made only where the board's return shows before any motion (the
     // controls page has its picture, which covers the board; without it the board's last
     // frame stays) and where the warp lands where the game asks: under Wine on Xvfb it does
-    // not (seen: at (339, 100) for (338, 200)), which is Wine's placing, not the game's.
+    // not (seen: at (339, 100) for (338, 200)), which is Wine's placing, not the game's. A
+    // page cannot move the system pointer at all, so on the web the click is not made.
     testing::AssertionResult VisitTheControlsPage(bool clickWhereTheWarpLands)
     {
         AwaitWindow().MoveTo(kParkX, kParkY);
@@ -189,7 +190,7 @@ TEST_P(BadPictureMatrixTest, StartsSaysWhatItCouldNotLoadPlaysAndQuitsWithStatus
     Start(launch);
 
     ASSERT_TRUE(OpenTheBoard());
-    ASSERT_TRUE(VisitTheControlsPage(!launch.IsWindowsProgram() &&
+    ASSERT_TRUE(VisitTheControlsPage(!launch.IsWindowsProgram() && !launch.IsWebPage() &&
                                      PicturesForRow(row).Of("item.bmp").has_value()));
     if (BoardIsReadable()) {
         ASSERT_TRUE(PlayGame(GoalFor(row)));

@@ -287,6 +287,14 @@ GameLaunch GamePlayer::WithClockFor(Outcome goal, GameLaunch launch)
     // The Windows program runs in Wine's loader, which the clock is preloaded into: Wine
     // answers the program's time from the host's realtime clock. Its rand is msvcrt's.
     m_libc = launch.IsWindowsProgram() ? GameLibc::Msvcrt : GameLibc::Glibc;
+    if (launch.IsWebPage()) {
+        // The page's launcher stands the page's clock still at the second; its rand is
+        // Emscripten's C library's, musl's.
+        m_libc = GameLibc::Musl;
+        m_fixedClock = ClockForSureGame(goal, m_libc);
+        launch.environment.Set("NOUGHTS_FIXED_CLOCK", std::to_string(*m_fixedClock));
+        return launch;
+    }
     m_fixedClock = ClockForSureGame(goal, m_libc);
     // A sanitized game wants its runtime first among the loaded libraries.
     launch.environment.Set("LD_PRELOAD", NOUGHTS_E2E_FIXED_CLOCK)

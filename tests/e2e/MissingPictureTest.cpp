@@ -18,11 +18,12 @@ namespace {
 // SDL's reason for a file in folder that cannot be opened, in the words of the SDL 1.2
 // that runs the game. A Linux game loads the same library as this test, which is asked:
 // sdl12-compat over SDL 2.32 and later adds the system's reason to SDL 1.2.15's bare
-// "Couldn't open <file>". The Windows program brings SDL 1.2.15 in its zip.
+// "Couldn't open <file>". The Windows program brings SDL 1.2.15 in its zip, and the web
+// game's SDL says what SDL 1.2.15 says.
 std::string ReasonItCannotOpen(const GameLaunch& launch, const std::string& folder,
                                const std::string& file)
 {
-    if (launch.IsWindowsProgram()) {
+    if (launch.IsWindowsProgram() || launch.IsWebPage()) {
         return "Couldn't open " + file;
     }
     const ScopedWorkingDirectory inside(folder);

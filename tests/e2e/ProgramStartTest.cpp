@@ -38,8 +38,8 @@ TEST_F(ProgramStartTest, OpensA480By272WindowThatItsDesktopEntryNames)
     EXPECT_EQ(geometry->width, 480);
     EXPECT_EQ(geometry->height, 272);
     // Docks tie the running window to the menu entry, its icon and its name by this name.
-    // A Windows program has no desktop entry.
-    if (!launch.IsWindowsProgram()) {
+    // A Windows program has no desktop entry, and a page no window of its own.
+    if (!launch.IsWindowsProgram() && !launch.IsWebPage()) {
         EXPECT_EQ(window.DesktopName(),
                   DesktopEntryValue(NOUGHTS_E2E_DESKTOP_ENTRY, "StartupWMClass"));
     }
@@ -48,6 +48,10 @@ TEST_F(ProgramStartTest, OpensA480By272WindowThatItsDesktopEntryNames)
 TEST_F(ProgramStartTest, UnknownVideoDriverEndsWithStatus1AndSaysWhy)
 {
     GameLaunch launch = BuiltGame();
+    if (launch.IsWebPage()) {
+        GTEST_SKIP() << "the page chooses its SDL's video driver itself, and the browser gives "
+                        "the game none of the test's environment to choose another by";
+    }
     launch.environment.Set("SDL_VIDEODRIVER", "nosuchdriver");
     Start(launch);
 
@@ -63,6 +67,10 @@ TEST_F(ProgramStartTest, ARefusedVideoModeEndsWithStatus2AndTheFixedMessage)
         GTEST_SKIP() << "Wine has no way to refuse the video mode: LD_PRELOAD reaches Linux "
                         "programs, not the Windows program's SDL.dll, and Wine's window of "
                         "480x272x32 is always granted";
+    }
+    if (launch.IsWebPage()) {
+        GTEST_SKIP() << "LD_PRELOAD reaches the browser's native code, not the game's "
+                        "WebAssembly, and a page has no other way to refuse the video mode";
     }
     launch.environment.Set("LD_PRELOAD", NOUGHTS_E2E_REFUSE_VIDEO_MODE);
     // A sanitized game wants its runtime first among the loaded libraries.

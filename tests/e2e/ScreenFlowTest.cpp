@@ -44,7 +44,12 @@ TEST_F(ScreenFlowTest, EscapeOnTheIntroEndsWithStatus0)
 
 TEST_F(ScreenFlowTest, WindowCloseOnTheIntroEndsWithStatus0)
 {
-    Start(BuiltGame());
+    const GameLaunch launch = BuiltGame();
+    if (launch.IsWebPage()) {
+        GTEST_SKIP() << "a page has no window to close: closing its tab ends the page at once, "
+                        "and the game is never asked to quit";
+    }
+    Start(launch);
     ASSERT_TRUE(AwaitPicture(m_intro));
 
     AwaitWindow().RequestClose();

@@ -137,6 +137,10 @@ protected:
             GTEST_SKIP() << "memcheck checks Linux programs; under Wine it would check Wine "
                             "itself rather than the Windows program";
         }
+        if (BuiltGame().IsWebPage()) {
+            GTEST_SKIP() << "memcheck checks native programs; the web game is WebAssembly "
+                            "in the browser, whose own memory checks are its bounds";
+        }
     }
 
     // The built game as valgrind's guest, with memcheck's verdict in the exit status and

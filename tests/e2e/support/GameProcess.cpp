@@ -83,8 +83,16 @@ bool GameLaunch::IsWindowsProgram() const
     return std::filesystem::path(program).extension() == ".exe";
 }
 
+bool GameLaunch::IsWebPage() const
+{
+    return std::filesystem::path(program).extension() == ".html";
+}
+
 std::string GameLaunch::ArgumentZero() const
 {
+    if (IsWebPage()) {
+        return "noughts";
+    }
     if (!IsWindowsProgram()) {
         return program;
     }

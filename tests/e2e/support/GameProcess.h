@@ -49,8 +49,11 @@ struct GameLaunch {
 
     // A Windows program: its lines end in CRLF, and a test may skip what Wine cannot do.
     bool IsWindowsProgram() const;
-    // What the program receives as argv[0]: its path, or under Wine the same file on the
-    // drive Z: that maps the Linux root.
+    // The web game's page, which its launcher serves to a browser (tests/e2e/web): a test
+    // may skip what a page cannot do.
+    bool IsWebPage() const;
+    // What the program receives as argv[0]: its path, under Wine the same file on the
+    // drive Z: that maps the Linux root, and on the web the page's fixed "noughts".
     std::string ArgumentZero() const;
 };
 

@@ -10,8 +10,9 @@
 #include <string>
 
 // The game's window on the test's display server, whichever it is (XGameWindow on Xvfb,
-// SwayWindow on a headless Wayland compositor): found, measured, read back and sent real
-// input, which reaches the game as a user's would. Every input call returns once the
+// SwayWindow on a headless Wayland compositor, WebWindow for the page's canvas in
+// headless Chromium): found, measured, read back and sent real input, which reaches the
+// game as a user's would. Every input call returns once the
 // server has handled it. The game owns the window; this is the test's handle on it.
 //
 // Send input only once the game shows its first frame (or has written something it writes

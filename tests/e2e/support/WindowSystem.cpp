@@ -4,6 +4,7 @@
 #include "tests/e2e/support/BuildPaths.h"
 #include "tests/e2e/support/XGameWindow.h"
 #include "tests/e2e/support/XServer.h"
+#include "tests/e2e/web/WebBrowser.h"
 #ifdef NOUGHTS_E2E_WAYLAND
 #include "tests/e2e/wayland/SwaySession.h"
 #endif
@@ -23,13 +24,16 @@ std::unique_ptr<WindowSystem> ChosenWindowSystem()
     if (chosen == "x11") {
         return std::make_unique<XServer>();
     }
+    if (chosen == "web") {
+        return std::make_unique<WebBrowser>();
+    }
 #ifdef NOUGHTS_E2E_WAYLAND
     if (chosen == "wayland") {
         return std::make_unique<SwaySession>();
     }
 #endif
     throw std::runtime_error("NOUGHTS_E2E_WINDOW_SYSTEM is \"" + chosen +
-                             "\"; this build drives \"x11\"" +
+                             "\"; this build drives \"x11\", \"web\"" +
 #ifdef NOUGHTS_E2E_WAYLAND
                              " and \"wayland\""
 #else

@@ -11,8 +11,9 @@
 
 // The private display server one test's game shows on, started for the test and stopped
 // when the object goes: an X server (XServer) by default, or a headless Wayland
-// compositor (SwaySession) when NOUGHTS_E2E_WINDOW_SYSTEM is "wayland". The same tests
-// run on either.
+// compositor (SwaySession) when NOUGHTS_E2E_WINDOW_SYSTEM is "wayland", or headless
+// Chromium showing the web game's page (WebBrowser) when it is "web". The same tests run
+// on each.
 namespace e2e {
 
 class WindowSystem {

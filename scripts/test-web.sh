@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Builds the web folder (build-web.sh) and runs the real-window tests of a build folder
+# against its page in headless Chromium: each test starts the launcher
+# (tests/e2e/web/browser-launcher.js), which serves the folder on 127.0.0.1 and runs its
+# own browser; the page's own tests (its buttons, its scaling, its end-of-game notice) run
+# too. The build folder is configured with the web folder and its web tests built here.
+# Leaves nothing running. Needs WEB_TEST_PACKAGES (packages.sh).
+#   bash scripts/test-web.sh BUILD_DIR
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:?usage: test-web.sh BUILD_DIR}" && pwd)
+source "$root/scripts/list-skips.sh"
+source "$root/scripts/packages.sh"
+
+"$root/scripts/install-packages.sh" "${WEB_TEST_PACKAGES[@]}"
+bash "$root/scripts/build-web.sh"
+site=$root/build-web/site
+[ -f "$site/index.html" ] || { echo "FAILED in the browser: build-web.sh made no $site/index.html" >&2; exit 1; }
+
+echo "=== $(basename "$build") in headless Chromium $(/usr/lib/chromium/chromium --version | awk '{print $2}'), Debian $DEBIAN_RELEASE ==="
+cmake -S "$root" -B "$build" -DNOUGHTS_E2E_WEB_SITE="$site" >/dev/null
+cmake --build "$build" -j"$(nproc)" --target noughts_e2e_tests noughts_web_tests
+# A build configured without the web folder has no such tests; that must not pass unseen.
+if ! ctest --test-dir "$build" -N -L web | grep -q 'Total Tests: [1-9]'; then
+  echo "FAILED in the browser: $build has no web tests" >&2
+  exit 1
+fi
+status=0
+ctest --test-dir "$build" --output-on-failure -L web | tee "$build/ctest-in-browser.log" ||
+  status=$?
+list_skips "$build" "in the browser" | tee "$build/skipped-in-browser.txt"
+echo "Browser: $(grep -E 'tests passed' "$build/ctest-in-browser.log" || echo 'no result')" \
+  "($(wc -l < "$build/skipped-in-browser.txt") skipped)"
+[ "$status" -eq 0 ] || echo "FAILED in the browser: see the tests listed above" >&2
+exit "$status"
