@@ -13,7 +13,10 @@ void WebBrowser::Admit(GameLaunch& launch) const
 std::unique_ptr<GameWindow> WebBrowser::AwaitWindow(pid_t /*pid*/,
                                                     std::chrono::milliseconds timeout)
 {
-    return WebWindow::Await(m_runDir.PathOf("control"), timeout);
+    // The page's canvas comes after a whole browser has started, not one program: on a
+    // loaded machine that alone can take most of a game's wait.
+    constexpr int kBrowserStartFactor = 3;
+    return WebWindow::Await(m_runDir.PathOf("control"), timeout * kBrowserStartFactor);
 }
 
 }  // namespace e2e

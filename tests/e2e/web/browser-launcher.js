@@ -20,6 +20,7 @@
 //   NOUGHTS_E2E_WEB_AFTER_EXIT "stay": keep the page when the game ends (else exit)
 //   NOUGHTS_FIXED_CLOCK        the second that the page's clock stands still at
 //   NOUGHTS_E2E_CHROMIUM       the browser (else /usr/lib/chromium/chromium)
+//   SDL_*                      passed on to the game's own environment
 // The control socket takes one request a line and answers each with one line, "ok ..."
 // or "error REASON" (see WebWindow.h).
 'use strict';
@@ -370,7 +371,12 @@ async function main() {
     await devtools.send('Page.addScriptToEvaluateOnNewDocument',
       { source: fixedClockScript(environment.NOUGHTS_FIXED_CLOCK) });
   }
-  const query = gameArguments.map((argument) => `arg=${encodeURIComponent(argument)}`).join('&');
+  // SDL's settings reach the game as a desktop game's environment would (env=NAME=VALUE);
+  // the rest of this process's environment is the browser's, not the game's.
+  const sdlSettings = Object.entries(environment).filter(([name]) => name.startsWith('SDL_'))
+    .map(([name, value]) => `env=${encodeURIComponent(`${name}=${value}`)}`);
+  const query = gameArguments.map((argument) => `arg=${encodeURIComponent(argument)}`)
+    .concat(sdlSettings).join('&');
   const url = `http://127.0.0.1:${server.address().port}/${pageName}${query ? '?' + query : ''}`;
   if (!ownRunDir) {
     listen(devtools);
