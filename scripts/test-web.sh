@@ -17,6 +17,8 @@ source "$root/scripts/packages.sh"
 bash "$root/scripts/build-web.sh"
 site=$root/build-web/site
 [ -f "$site/index.html" ] || { echo "FAILED in the browser: build-web.sh made no $site/index.html" >&2; exit 1; }
+# The lint gate over the files only the web build compiles.
+bash "$root/scripts/check-tidy.sh" "$root/build-web/game"
 
 echo "=== $(basename "$build") in headless Chromium $(/usr/lib/chromium/chromium --version | awk '{print $2}'), Debian $DEBIAN_RELEASE ==="
 cmake -S "$root" -B "$build" -DNOUGHTS_E2E_WEB_SITE="$site" >/dev/null
