@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "board/morvane.h"
+#include "draw/Draw.h"
 #include "states/Bitmap.h"
 #include "states/CIntroState.h"
 #include "states/CMenuState.h"
@@ -84,6 +85,29 @@ TEST_F(CellFrames, BoardAndCursorEqualTheUnconvertedSpritesAndOnly8BitChannelsAr
             << "converted to the screen's format only at 8 bits a channel";
         engine.PopState();
     }
+}
+
+// The circle and the cross lie about the sprite's middle, at the radius given, whatever
+// the sprite's shape: on 100 x 80 at radius 30 the middle is (50, 40), the cross's strokes
+// run corner to corner of the square 61 pixels wide around it, the first from one pixel
+// beyond its top left.
+TEST(CellSprites, TheCircleAndTheCrossLieAboutTheSpritesMiddleAtTheRadiusGiven)
+{
+    constexpr int kWidth = 100, kHeight = 80, kSpriteRadius = 30;
+    const auto blank = [] {
+        return sdltest::MakeSurface(kWidth, kHeight, 4);
+    };
+
+    const sdltest::Surface circle = blank(), circleWanted = blank();
+    DrawCircleSprite(circle, kSpriteRadius);
+    DrawCircle(circleWanted, 50, 40, 30, 255, 255, 255);
+    EXPECT_TRUE(sdltest::SameColours(circle, circleWanted, kWidth, kHeight)) << "the circle";
+
+    const sdltest::Surface cross = blank(), crossWanted = blank();
+    DrawCrossSprite(cross, kSpriteRadius);
+    DrawLine(crossWanted, 19, 9, 80, 70, 255, 255, 255);
+    DrawLine(crossWanted, 20, 69, 80, 9, 255, 255, 255);
+    EXPECT_TRUE(sdltest::SameColours(cross, crossWanted, kWidth, kHeight)) << "the cross";
 }
 
 }  // namespace
