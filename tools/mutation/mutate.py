@@ -359,6 +359,9 @@ def choose(mutants, args):
     # Always in the order of a hash of their ids: a stable order in which the sample is the
     # full run's start, and any part of a run is a fair picture of the whole.
     shuffled = sorted(mutants, key=lambda m: hashlib.sha1(("order" + m.ident).encode()).digest())
+    if args.part:
+        index, parts = (int(n) for n in args.part.split("/"))
+        shuffled = shuffled[index - 1::parts]
     return shuffled[:args.sample] if args.sample else shuffled
 
 
@@ -371,6 +374,8 @@ def main():
     parser.add_argument("--sample", type=int, help="run a fixed sample of this many mutants")
     parser.add_argument("--ids", nargs="*", help="run these mutants")
     parser.add_argument("--only-from", action="append", help="run the mutants whose ids start the lines of FILE")
+    parser.add_argument("--part", help="K/N: only the K-th of N interleaved parts, for runs side by side"
+                        " (each in a --work folder of its own)")
     parser.add_argument("--work", default=str(ROOT / "build-mutate"), help="the private copy and its build")
     parser.add_argument("--optimisation", default="-O1", help="compiler flags of the mutation build")
     parser.add_argument("--jobs", type=int, default=min(os.cpu_count() or 1, 2))
