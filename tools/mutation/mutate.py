@@ -123,6 +123,23 @@ def mask(source):
     return "".join(out)
 
 
+def without_static_asserts(masked):
+    """The masked text with each static_assert blanked: a fault in one either stops the
+    build or changes no byte of the program."""
+    out = list(masked)
+    for m in re.finditer(r"\bstatic_assert\s*\(", masked):
+        depth, j = 0, m.end() - 1
+        while j < len(masked):
+            depth += {"(": 1, ")": -1}.get(masked[j], 0)
+            if depth == 0:
+                break
+            j += 1
+        for k in range(m.start(), j + 1):
+            if out[k] != "\n":
+                out[k] = " "
+    return "".join(out)
+
+
 def without_windows_only_code(source, masked):
     """The masked text with the code between "#ifdef _WIN32" and its "#else" or "#endif"
     blanked too: this build never compiles it, so no test here could notice its faults."""
@@ -157,7 +174,8 @@ OPERATOR_KIND = {"<": "relational", "<=": "relational", ">": "relational", ">=":
                  "++": "arithmetic", "--": "arithmetic", "true": "boolean", "false": "boolean"}
 INCREMENT = re.compile(r"\+\+|--")
 BOOLEAN = re.compile(r"\b(true|false)\b")
-INTEGER = re.compile(r"(?<![\w.'])(0[xX][0-9a-fA-F']+|\d[\d']*)([uUlL]*)(?![\w.'])")
+# Not the exponent of a floating-point literal (0x1p-54, 1e-3).
+INTEGER = re.compile(r"(?<![\w.'])(?<![\w.][pPeE][+-])(0[xX][0-9a-fA-F']+|\d[\d']*)([uUlL]*)(?![\w.'])")
 # A statement that is nothing but a call: a name (with ::, . or ->), its arguments, ';'.
 CALL_START = re.compile(r"(?m)^[ \t]*(?:[A-Za-z_]\w*(?:::|\.|->))*[A-Za-z_]\w*(?:<[\w:, ]*>)?\(")
 KEYWORDS = {"if", "for", "while", "switch", "return", "sizeof", "static_assert", "catch",
@@ -205,7 +223,7 @@ def call_statements(masked):
 
 def mutants_of(rel):
     source = (ROOT / rel).read_text()
-    masked = without_windows_only_code(source, mask(source))
+    masked = without_static_asserts(without_windows_only_code(source, mask(source)))
     line_starts = [0] + [m.end() for m in re.finditer("\n", source)]
 
     def line_of(offset):
