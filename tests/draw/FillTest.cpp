@@ -35,6 +35,11 @@ TEST_P(FillAtEveryDepth, FillRectBlackensThenFillsTheHalfOpenRectangle)
     const auto filled = Rectangle(2, 3, 5, 6);
     EXPECT_EQ(PointsWithColour(surface, kGrey), filled);
     EXPECT_EQ(PointsWithColour(surface, kBlack).size(), 13u * 7u - filled.size());
+
+    // Whole rows from below the first: at 4 bytes a pixel the 13 columns need no row
+    // padding, and one run covers the rows.
+    DrawFillRect(surface, 0, 1, 13, 3, 128, 128, 128);
+    EXPECT_EQ(PointsWithColour(surface, kGrey), Rectangle(0, 1, 13, 3));
 }
 
 TEST_P(FillAtEveryDepth, EmptyOrReversedRectanglesLeaveOnlyBlack)

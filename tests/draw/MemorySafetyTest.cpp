@@ -58,6 +58,16 @@ TEST_P(DrawingStaysInsideMemory, WithPaddedRowsAndGuards)
         DrawEveryCircle(guarded.Surface());
         EXPECT_TRUE(guarded.GuardsIntact()) << "padding " << padding;
     }
+
+    // A malformed surface whose rows are one pixel wider than its pitch holds: only the
+    // columns that fit in the pitch may be written, or the last row runs past the memory.
+    GuardedSurface narrow(w, h, bpp, 0);
+    ASSERT_NE(narrow.Surface(), nullptr);
+    narrow.Surface()->w = w + 1;
+    DrawEveryRectangleAndLine(narrow.Surface());
+    EXPECT_TRUE(narrow.GuardsIntact()) << "rows wider than the pitch";
+    DrawEveryCircle(narrow.Surface());
+    EXPECT_TRUE(narrow.GuardsIntact()) << "rows wider than the pitch";
 }
 
 // SDL's own surfaces, whose pixel memory is exactly pitch times height on the heap:
