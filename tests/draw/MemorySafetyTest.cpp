@@ -68,6 +68,18 @@ TEST_P(DrawingStaysInsideMemory, WithPaddedRowsAndGuards)
     EXPECT_TRUE(narrow.GuardsIntact()) << "rows wider than the pitch";
     DrawEveryCircle(narrow.Surface());
     EXPECT_TRUE(narrow.GuardsIntact()) << "rows wider than the pitch";
+
+    // One whose pitch holds no whole pixel (one byte, the memory cut into rows of one byte
+    // each): no column at all may be written.
+    if (bpp > 1) {
+        GuardedSurface sliver(1, h, bpp, 0);
+        ASSERT_NE(sliver.Surface(), nullptr);
+        sliver.Surface()->pitch = 1;
+        sliver.Surface()->h = h * bpp;
+        DrawEveryRectangleAndLine(sliver.Surface());
+        DrawEveryCircle(sliver.Surface());
+        EXPECT_TRUE(sliver.GuardsIntact()) << "a pitch shorter than a pixel";
+    }
 }
 
 // SDL's own surfaces, whose pixel memory is exactly pitch times height on the heap:

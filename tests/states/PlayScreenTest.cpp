@@ -255,6 +255,10 @@ TEST_F(PlayScreen, TheControlsPageComesAndGoesWithoutTouchingTheGame)
     SDL_GetMouseState(&x, &y);
     EXPECT_EQ(x, 123);
     EXPECT_EQ(y, 77) << "the mouse is back where it was";
+
+    FrameAfter(PushKeyDown, SDLK_ESCAPE);
+    EXPECT_EQ(engine.Top(), CMenuState::Instance());
+    EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), 0) << "leaving the board hides the system cursor";
 }
 
 }  // namespace
