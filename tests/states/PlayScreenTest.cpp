@@ -256,6 +256,7 @@ TEST_F(PlayScreen, TheControlsPageComesAndGoesWithoutTouchingTheGame)
     EXPECT_EQ(x, 123);
     EXPECT_EQ(y, 77) << "the mouse is back where it was";
 
+    DrainEvents();  // the warp back may have queued a motion
     FrameAfter(PushKeyDown, SDLK_ESCAPE);
     EXPECT_EQ(engine.Top(), CMenuState::Instance());
     EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), 0) << "leaving the board hides the system cursor";
