@@ -83,8 +83,12 @@ protected:
 
 TEST_P(CircleAtEveryDepth, MatchesTheCandidatePointsShiftedLeft)
 {
+    // The last three have every candidate exactly on a bound: computed column and row 1
+    // are drawn, computed column 90 and row 90 (whose shifted pixel would still lie in
+    // the memory at 2 and 4 bytes) are not.
     const int cases[][3] = {{45, 45, 45},  {45, 45, 20}, {10, 80, 30}, {0, 0, 60},
-                            {45, 45, -45}, {89, 1, 100}, {2, 45, 3},   {45, 45, 0}};
+                            {45, 45, -45}, {89, 1, 100}, {2, 45, 3},   {45, 45, 0},
+                            {1, 1, 0},     {90, 45, 0},  {1, 90, 0}};
     for (const auto& c : cases) {
         const auto expected = ExpectedCircleMemory(surface, c[0], c[1], c[2], orange);
         DrawCircle(surface, c[0], c[1], c[2], 250, 140, 10);
