@@ -81,7 +81,7 @@ list_skips "$root/build" "under Wine"
 # code, so the copy's own run of them is skipped. The sample is what fits in about three
 # minutes on two cores, the copy's build included (HACKING.md has the full run).
 echo "=== build-mutate: a sample of mutants of the game's code, Debian $DEBIAN_RELEASE ==="
-python3 "$root/tools/mutation/mutate.py" --sample 12 --skip-baseline ||
+python3 "$root/tools/mutation/mutate.py" --sample 16 --skip-baseline ||
   { echo "FAILED: a mutant survived on Debian $DEBIAN_RELEASE (above: its file, line and change)" >&2; exit 1; }
 
 # The rest runs on Debian 12, with its classic SDL 1.2: the sanitizer and fuzz builds, and the
