@@ -258,6 +258,10 @@ TEST_F(PlayScreen, TheControlsPageComesAndGoesWithoutTouchingTheGame)
     EXPECT_EQ(y, 77) << "the mouse is back where it was";
 
     DrainEvents();  // the warp back may have queued a motion
+    FrameAfter(PushKeyDown, SDLK_i);
+    EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), 0) << "the page covering the board hides it again";
+    FrameAfter(PushKeyDown, SDLK_ESCAPE);
+    DrainEvents();
     FrameAfter(PushKeyDown, SDLK_ESCAPE);
     EXPECT_EQ(engine.Top(), CMenuState::Instance());
     EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), 0) << "leaving the board hides the system cursor";
