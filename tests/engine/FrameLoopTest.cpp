@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
+#include "tests/engine/JoystickStandIn.h"
 #include "tests/engine/RecordingState.h"
 #include "tests/support/RunningEngine.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -70,6 +74,24 @@ TEST_F(FrameLoop, StopsWhenTheLastStateIsGoneRatherThanSpinning)
     RunFrameLoop(engine);
     EXPECT_TRUE(engine.Running()) << "nobody asked to quit";
     EXPECT_EQ(engine.Top(), nullptr);
+}
+
+TEST(EngineInit, OpensTheFirstJoystickWhereThereIsOneAndSaysWhenItCannot)
+{
+    for (const bool opens : {true, false}) {
+        const JoystickStandIn joystick(opens);
+        CGameEngine engine;
+        testing::internal::CaptureStderr();
+        engine.Init("test", kWindowWidth, kWindowHeight, kWindowBpp, false);
+        const std::string said = testing::internal::GetCapturedStderr();
+        engine.Cleanup();
+        EXPECT_EQ(joystick.Opened(), std::vector<int>{0});
+        if (opens) {
+            EXPECT_EQ(said, "");
+        } else {
+            EXPECT_EQ(said.rfind("Couldn't open joystick 0: ", 0), 0u) << said;
+        }
+    }
 }
 
 TEST(EngineInit, ASystemThatCannotStartSdlEndsWithStatusOneAndSaysWhy)
