@@ -87,6 +87,26 @@ TEST_F(CellFrames, BoardAndCursorEqualTheUnconvertedSpritesAndOnly8BitChannelsAr
     }
 }
 
+// Where "NULL.bmp" cannot be loaded and there is no screen to take the format of, the
+// cell is a blank 90 x 90 picture of 8 bits a colour, without alpha.
+TEST(CellSprites, WithoutThePictureOrAScreenTheCellIsABlankRgbPicture)
+{
+    e2e::TemporaryDirectory empty;
+    ScopedWorkingDirectory inside(empty.Path());
+    testing::internal::CaptureStderr();
+    const sdltest::Surface cell(LoadCellSprite());
+    testing::internal::GetCapturedStderr();
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->w, 90);
+    EXPECT_EQ(cell->h, 90);
+    const SDL_PixelFormat& format = *cell->format;
+    EXPECT_EQ(format.BitsPerPixel, 32);
+    EXPECT_EQ(format.Rmask, 0xFF0000u);
+    EXPECT_EQ(format.Gmask, 0x00FF00u);
+    EXPECT_EQ(format.Bmask, 0x0000FFu);
+    EXPECT_EQ(format.Amask, 0u);
+}
+
 // The circle and the cross lie about the sprite's middle, at the radius given, whatever
 // the sprite's shape: on 100 x 80 at radius 30 the middle is (50, 40), the cross's strokes
 // run corner to corner of the square 61 pixels wide around it, the first from one pixel
