@@ -8,6 +8,7 @@
 #include <climits>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -68,6 +69,20 @@ TEST_P(DrawingStaysInsideMemory, WithPaddedRowsAndGuards)
     EXPECT_TRUE(narrow.GuardsIntact()) << "rows wider than the pitch";
     DrawEveryCircle(narrow.Surface());
     EXPECT_TRUE(narrow.GuardsIntact()) << "rows wider than the pitch";
+
+    // Ones with no column or no row over memory that is there: nothing may be written.
+    for (const bool noColumn : {true, false}) {
+        GuardedSurface empty(w, h, bpp, 0);
+        ASSERT_NE(empty.Surface(), nullptr);
+        SDL_Surface* surface = empty.Surface();
+        const auto* pixels = static_cast<const Uint8*>(surface->pixels);
+        const std::vector<Uint8> before(pixels, pixels + static_cast<size_t>(surface->pitch) * h);
+        (noColumn ? surface->w : surface->h) = 0;
+        DrawEveryRectangleAndLine(surface);
+        DrawEveryCircle(surface);
+        EXPECT_EQ(std::vector<Uint8>(pixels, pixels + before.size()), before)
+            << (noColumn ? "no column" : "no row");
+    }
 
     // One whose pitch holds no whole pixel (one byte, the memory cut into rows of one byte
     // each): no column at all may be written.
