@@ -125,6 +125,11 @@ TEST(Circle, FourBytePointsNearTheLeftEdgeLandAtTheEndOfTheRowAbove)
     // reaches no further right than column 85, so columns 86 to 89 hold only these.
     const PointSet drawn = PointsWithColour(surface, kWhite);
     EXPECT_GT(std::count_if(drawn.begin(), drawn.end(), [](auto p) { return p.first >= 86; }), 0);
+
+    // Three columns wide, computed (1, 1) moves back to the memory's very first pixel.
+    const sdltest::Surface narrow = sdltest::MakeSurface(3, 3, 4);
+    DrawCircle(narrow, 1, 1, 0, 255, 255, 255);
+    EXPECT_EQ(PointsWithColour(narrow, kWhite), (PointSet{{0, 0}}));
 }
 
 TEST(Circle, BlackensTheWholeSurfaceFirst)
