@@ -40,6 +40,8 @@ TEST_P(FillAtEveryDepth, FillRectBlackensThenFillsTheHalfOpenRectangle)
     // padding, and one run covers the rows.
     DrawFillRect(surface, 0, 1, 13, 3, 128, 128, 128);
     EXPECT_EQ(PointsWithColour(surface, kGrey), Rectangle(0, 1, 13, 3));
+    DrawFillRect(surface, 1, 1, 13, 3, 128, 128, 128);  // rows less their first column
+    EXPECT_EQ(PointsWithColour(surface, kGrey), Rectangle(1, 1, 13, 3));
 }
 
 TEST_P(FillAtEveryDepth, EmptyOrReversedRectanglesLeaveOnlyBlack)

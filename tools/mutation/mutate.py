@@ -59,6 +59,7 @@ class Mutant:
     end: int
     key: str = ""
     nth: int = 1  # which match of the same change on the line
+    copy: int = 1  # which line of the file with this text
 
     @property
     def ident(self):
@@ -68,7 +69,8 @@ class Mutant:
         change = f"{self.original!r} -> {self.replacement!r}" if self.replacement else "call removed"
         change += f" (match {self.nth})" if self.nth > 1 else ""
         place = f"{self.file}:{self.line}" if with_line else self.file
-        return f"{place}: {change} in «{self.text}»"
+        copy = f" (line {self.copy} with this text)" if self.copy > 1 else ""
+        return f"{place}: {change} in «{self.text}»{copy}"
 
 
 def mask(source):
@@ -260,7 +262,7 @@ def mutants_of(rel):
         seen_change[change] = seen_change.get(change, 0) + 1
         key = f"{rel}|{text}|{copy}|{kind}|{original}|{seen_change[change]}"
         result.append(Mutant(rel, index + 1, text, kind, original, replacement, start, end, key,
-                             seen_change[change]))
+                             seen_change[change], copy))
     return result
 
 
