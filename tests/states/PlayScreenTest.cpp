@@ -190,7 +190,8 @@ TEST_F(PlayScreen, WithSmallerCellsTheWheelOpensGapsWhereTheGridShows)
         {90, 269, kWhite},  {90, 270, kBlack},  {269, 90, kWhite},  {269, 75, kGrey},
         {270, 75, kBlack},  {270, 269, kBlack}, {271, 75, kGrey},   {404, 269, kGrey},
         {405, 100, kBlack}, {100, 270, kBlack}, {30, 30, 0x204060}, {120, 210, 0x204060},
-        {0, 75, kGrey},     {75, 0, kGrey},     {270, 0, kBlack},
+        {0, 75, kGrey},     {75, 0, kGrey},     {270, 0, kBlack},   {180, 270, kBlack},
+        {300, 90, kGrey},   {300, 180, kGrey},
     };
     for (const auto& p : pixels) {
         EXPECT_EQ(sdltest::RgbAt(engine.m_screen, p.x, p.y), p.rgb) << p.x << ", " << p.y;
