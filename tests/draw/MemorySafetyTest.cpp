@@ -78,7 +78,9 @@ TEST_P(DrawingStaysInsideMemory, WithPaddedRowsAndGuards)
         const auto* pixels = static_cast<const Uint8*>(surface->pixels);
         const std::vector<Uint8> before(pixels, pixels + static_cast<size_t>(surface->pitch) * h);
         (noColumn ? surface->w : surface->h) = 0;
-        DrawEveryRectangleAndLine(surface);
+        DrawEveryRectangleAndLine(surface);  // which ends in white, a circle in black
+        EXPECT_EQ(std::vector<Uint8>(pixels, pixels + before.size()), before)
+            << (noColumn ? "no column" : "no row");
         DrawEveryCircle(surface);
         EXPECT_EQ(std::vector<Uint8>(pixels, pixels + before.size()), before)
             << (noColumn ? "no column" : "no row");
