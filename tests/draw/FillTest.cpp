@@ -109,6 +109,10 @@ TEST(PixelRule, OtherColoursMapThroughTheSurfaceFormat)
     const sdltest::Surface surface = sdltest::MakeSurface(3, 3, 2);
     ClearScr(surface, 255, 0, 0);
     EXPECT_EQ(PointsWithValue(surface, 0xF800), Rectangle(0, 0, 3, 3));
+    // 0x2010: a high byte twice the low one, which only a byte-wise look tells apart from
+    // a repeated byte.
+    ClearScr(surface, 32, 0, 128);
+    EXPECT_EQ(PointsWithValue(surface, 0x2010), Rectangle(0, 0, 3, 3));
 }
 
 }  // namespace
