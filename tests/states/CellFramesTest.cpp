@@ -59,15 +59,35 @@ sdltest::Surface UnconvertedBoard(const SDL_PixelFormat* screenFormat)
 
 using CellFrames = RunningEngine;
 
+// The 32-bit picture again, its red channel declared 7 bits wide (BI_BITFIELDS masks after
+// the header): a format with a channel of fewer than 8 bits and no palette.
+std::vector<std::uint8_t> SevenBitRedCellPicture()
+{
+    std::vector<std::uint8_t> bytes = CellPicture(32);
+    const auto put32 = [&bytes](size_t at, std::uint32_t value) {
+        for (int i = 0; i < 4; ++i)
+            bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    };
+    constexpr size_t kFileSize = 2, kDataOffset = 10, kCompression = 30, kHeaderEnd = 54;
+    const std::uint8_t masks[] = {0, 0, 0xFE, 0, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0};
+    bytes.insert(bytes.begin() + kHeaderEnd, std::begin(masks), std::end(masks));
+    put32(kFileSize, static_cast<std::uint32_t>(bytes.size()));
+    put32(kDataOffset, kHeaderEnd + sizeof masks);
+    put32(kCompression, 3);  // BI_BITFIELDS
+    return bytes;
+}
+
 TEST_F(CellFrames, BoardAndCursorEqualTheUnconvertedSpritesAndOnly8BitChannelsAreConverted)
 {
     engine.PushState(CIntroState::Instance());
     engine.PushState(CMenuState::Instance());
-    for (int bits : {8, 16, 24, 32}) {
-        SCOPED_TRACE(std::to_string(bits) + "-bit NULL.bmp");
+    for (int bits : {8, 16, 24, 32, 7}) {
+        SCOPED_TRACE(bits == 7 ? std::string("32-bit NULL.bmp with 7 bits of red")
+                               : std::to_string(bits) + "-bit NULL.bmp");
         e2e::TemporaryDirectory folder;
         folder.CopyPicturesFrom(std::filesystem::current_path().string(), {"NULL.bmp"});
-        sdltest::WriteFile(folder.PathOf("NULL.bmp"), CellPicture(bits));
+        sdltest::WriteFile(folder.PathOf("NULL.bmp"),
+                           bits == 7 ? SevenBitRedCellPicture() : CellPicture(bits));
         ScopedWorkingDirectory inside(folder.Path());
 
         engine.PushState(CPlayState::Instance());
@@ -81,8 +101,11 @@ TEST_F(CellFrames, BoardAndCursorEqualTheUnconvertedSpritesAndOnly8BitChannelsAr
             << "the board as drawn from unconverted sprites";
 
         const sdltest::Surface cell(ToScreenFormatIfLossless(LoadCellSprite()));
-        EXPECT_EQ(cell->format->BitsPerPixel == engine.m_screen->format->BitsPerPixel, bits >= 24)
-            << "converted to the screen's format only at 8 bits a channel";
+        if (bits != 7) {
+            EXPECT_EQ(cell->format->BitsPerPixel == engine.m_screen->format->BitsPerPixel,
+                      bits >= 24)
+                << "converted to the screen's format only at 8 bits a channel";
+        }
         engine.PopState();
     }
 }
