@@ -212,6 +212,9 @@ TEST(CircleUpdateArea, IsDroppedWhenNothingOfItIsOnTheScreen)
     EXPECT_FALSE(draw_detail::CircleUpdateArea(480, 272, -100, -100, 50, &area));
     EXPECT_FALSE(draw_detail::CircleUpdateArea(480, 272, 600, 100, 10, &area));
     EXPECT_FALSE(draw_detail::CircleUpdateArea(480, 272, 100, 300, 10, &area));
+    // Corners exactly on the right and the bottom edges: nothing of the area is inside.
+    EXPECT_FALSE(draw_detail::CircleUpdateArea(480, 272, 490, 100, 10, &area));
+    EXPECT_FALSE(draw_detail::CircleUpdateArea(480, 272, 100, 282, 10, &area));
     EXPECT_FALSE(draw_detail::CircleUpdateArea(480, 272, 100, 100, -200, &area));
     EXPECT_FALSE(draw_detail::CircleUpdateArea(480, 272, INT_MIN, INT_MIN, INT_MIN, &area));
     EXPECT_FALSE(draw_detail::CircleUpdateArea(0, 0, 45, 45, 45, &area));
