@@ -3,6 +3,7 @@
 #include "draw/Draw.h"
 #include "tests/draw/GuardedSurface.h"
 #include "tests/draw/PixelSets.h"
+#include "tests/draw/UpdateRecorder.h"
 #include "tests/support/Surfaces.h"
 
 #include <gtest/gtest.h>
@@ -181,10 +182,23 @@ TEST(Circle, OnTheScreenDrawsAsOnAnySurface)
         const auto expected = ExpectedCircleMemory(screen, c[0], c[1], c[2],
                                                    SDL_MapRGB(screen->format, 255, 255, 255));
         SDL_UnlockSurface(screen);
+        UpdateRecorder updates;
         DrawCircle(screen, c[0], c[1], c[2], 255, 255, 255);
         SDL_LockSurface(screen);
         EXPECT_EQ(MemoryOf(screen), expected);
         SDL_UnlockSurface(screen);
+
+        // The display is asked to show the area CircleUpdateArea names, if it names one.
+        SDL_Rect area{};
+        std::vector<std::vector<int>> wanted;
+        if (draw_detail::CircleUpdateArea(480, 272, c[0], c[1], c[2], &area))
+            wanted.push_back({area.x, area.y, area.w, area.h});
+        std::vector<std::vector<int>> asked;
+        for (const UpdateRecorder::Update& u : updates.Take()) {
+            EXPECT_EQ(u.surface, screen);
+            asked.push_back({u.x, u.y, static_cast<int>(u.w), static_cast<int>(u.h)});
+        }
+        EXPECT_EQ(asked, wanted) << "centre " << c[0] << "," << c[1] << " radius " << c[2];
     }
     SDL_Quit();
 }
