@@ -101,6 +101,19 @@ TEST(PixelRule, TwoBytePixelsCountRowsInWholeElements)
             i == 0 || i == 1 || i == 8 || i == 9 || i == 18 || i == 19 || i == 26 || i == 27;
         EXPECT_EQ(memory[i], written ? 0xFF : 0x00) << "byte " << i;
     }
+
+    // And 4-byte pixels, a pitch of 18 bytes: rows start at bytes 0, 16, 36, 52.
+    Uint8 wide[18 * 4] = {};
+    const sdltest::Surface four = sdltest::MakeSurface(4, 4, 4, wide, 18);
+    ASSERT_NE(four, nullptr);
+    for (int y = 0; y < 4; ++y)
+        DrawLine(four, 0, y, 1, y, 255, 255, 255);
+    for (int i = 0; i < 72; ++i) {
+        const int start = i / 4 * 4;  // white is 0x00FFFFFF: the fourth byte stays 0
+        const bool written =
+            i % 4 != 3 && (start == 0 || start == 16 || start == 36 || start == 52);
+        EXPECT_EQ(wide[i] != 0, written) << "byte " << i;
+    }
 }
 
 TEST(PixelRule, OtherColoursMapThroughTheSurfaceFormat)

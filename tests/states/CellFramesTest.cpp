@@ -59,9 +59,10 @@ sdltest::Surface UnconvertedBoard(const SDL_PixelFormat* screenFormat)
 
 using CellFrames = RunningEngine;
 
-// The 32-bit picture again, its red channel declared 7 bits wide (BI_BITFIELDS masks after
-// the header): a format with a channel of fewer than 8 bits and no palette.
-std::vector<std::uint8_t> SevenBitRedCellPicture()
+// The 32-bit picture again, one channel (0 red, 1 green, 2 blue) declared 7 bits wide
+// (BI_BITFIELDS masks after the header): a format with a channel of fewer than 8 bits and
+// no palette.
+std::vector<std::uint8_t> SevenBitChannelCellPicture(int channel)
 {
     std::vector<std::uint8_t> bytes = CellPicture(32);
     const auto put32 = [&bytes](size_t at, std::uint32_t value) {
@@ -69,7 +70,8 @@ std::vector<std::uint8_t> SevenBitRedCellPicture()
             bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
     };
     constexpr size_t kFileSize = 2, kDataOffset = 10, kCompression = 30, kHeaderEnd = 54;
-    const std::uint8_t masks[] = {0, 0, 0xFE, 0, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0};
+    std::uint8_t masks[] = {0, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0};
+    masks[4 * channel + 2 - channel] = 0xFE;
     bytes.insert(bytes.begin() + kHeaderEnd, std::begin(masks), std::end(masks));
     put32(kFileSize, static_cast<std::uint32_t>(bytes.size()));
     put32(kDataOffset, kHeaderEnd + sizeof masks);
@@ -81,13 +83,14 @@ TEST_F(CellFrames, BoardAndCursorEqualTheUnconvertedSpritesAndOnly8BitChannelsAr
 {
     engine.PushState(CIntroState::Instance());
     engine.PushState(CMenuState::Instance());
-    for (int bits : {8, 16, 24, 32, 7}) {
-        SCOPED_TRACE(bits == 7 ? std::string("32-bit NULL.bmp with 7 bits of red")
-                               : std::to_string(bits) + "-bit NULL.bmp");
+    // 0 to 2: 32 bits with 7 of red, green or blue.
+    for (int bits : {8, 16, 24, 32, 0, 1, 2}) {
+        SCOPED_TRACE(bits < 3 ? "32-bit NULL.bmp with a 7-bit channel " + std::to_string(bits)
+                              : std::to_string(bits) + "-bit NULL.bmp");
         e2e::TemporaryDirectory folder;
         folder.CopyPicturesFrom(std::filesystem::current_path().string(), {"NULL.bmp"});
         sdltest::WriteFile(folder.PathOf("NULL.bmp"),
-                           bits == 7 ? SevenBitRedCellPicture() : CellPicture(bits));
+                           bits < 3 ? SevenBitChannelCellPicture(bits) : CellPicture(bits));
         ScopedWorkingDirectory inside(folder.Path());
 
         engine.PushState(CPlayState::Instance());
@@ -101,7 +104,7 @@ TEST_F(CellFrames, BoardAndCursorEqualTheUnconvertedSpritesAndOnly8BitChannelsAr
             << "the board as drawn from unconverted sprites";
 
         const sdltest::Surface cell(ToScreenFormatIfLossless(LoadCellSprite()));
-        if (bits != 7) {
+        if (bits >= 8) {
             EXPECT_EQ(cell->format->BitsPerPixel == engine.m_screen->format->BitsPerPixel,
                       bits >= 24)
                 << "converted to the screen's format only at 8 bits a channel";
