@@ -68,9 +68,11 @@ TEST_P(DrawingStaysInsideMemory, WithPaddedRowsAndGuards)
     DrawEveryRectangleAndLine(narrow.Surface());
     EXPECT_TRUE(narrow.GuardsIntact()) << "rows wider than the pitch";
     DrawEveryCircle(narrow.Surface());
-    // Every point at computed column w of the last row: at 3 bytes a pixel, shifted one
-    // left, it would start exactly where the memory ends.
-    DrawCircle(narrow.Surface(), w, h - 1, 0, 255, 255, 255);
+    // Points in the last row, claimed 5 columns wider still: shifted left by 1 to 4 columns,
+    // one of them would start exactly where the memory ends.
+    narrow.Surface()->w = w + 5;
+    for (int x = w; x <= w + 4; ++x)
+        DrawCircle(narrow.Surface(), x, h - 1, 0, 255, 255, 255);
     EXPECT_TRUE(narrow.GuardsIntact()) << "rows wider than the pitch";
 
     // Ones with no column or no row over memory that is there: nothing may be written.

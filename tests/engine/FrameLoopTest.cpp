@@ -85,6 +85,7 @@ TEST(EngineInit, OpensTheFirstJoystickWhereThereIsOneAndSaysWhenItCannot)
         engine.Init("test", kWindowWidth, kWindowHeight, kWindowBpp, false);
         const std::string said = testing::internal::GetCapturedStderr();
         engine.Cleanup();
+        EXPECT_EQ(SDL_WasInit(SDL_INIT_EVERYTHING), 0u) << "Cleanup ends SDL";
         EXPECT_EQ(joystick.Opened(), std::vector<int>{0});
         if (opens) {
             EXPECT_EQ(said, "");
