@@ -131,6 +131,7 @@ TEST(CellSprites, WithoutThePictureOrAScreenTheCellIsABlankRgbPicture)
     EXPECT_EQ(format.Gmask, 0x00FF00u);
     EXPECT_EQ(format.Bmask, 0x0000FFu);
     EXPECT_EQ(format.Amask, 0u);
+    EXPECT_EQ(ToScreenFormatIfLossless(nullptr), nullptr) << "no cell: nothing to convert";
 }
 
 // The circle and the cross lie about the sprite's middle, at the radius given, whatever
