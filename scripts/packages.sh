@@ -34,8 +34,9 @@ esac
 # fuzzer runtime, valgrind, the tools the installation tests check the package with
 # (dpkg-deb, lintian, appstreamcli, desktop-file-validate, man), the format and lint gates
 # (and git, which lists the files they check), and the Windows zip with Wine to run the
-# real-window tests against its program.
-TEST_PACKAGES=("${PLAY_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" wine64
+# real-window tests against its program, and Python for the mutation tool
+# (tools/mutation/mutate.py).
+TEST_PACKAGES=("${PLAY_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" wine64 python3
   "${SECOND_STACK_PACKAGES[@]}"
   libgtest-dev libbenchmark-dev
   xvfb xauth libx11-dev libxtst-dev

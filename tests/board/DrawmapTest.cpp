@@ -123,6 +123,11 @@ TEST_F(Drawmap, MissingSpritesAndFarCellsAreSkippedSafely)
     board.drawmap(screen, o, x, empty, 20000);
     EXPECT_EQ(RgbAt(screen, 40, 40), kRed);  // cell (0, 0) is at (0, 0) at any radius
     EXPECT_EQ(RgbAt(screen, 300, 200), kBlack);
+
+    // Corners 65536 apart, which SDL_Rect's 16 bits would wrap onto (0, 0): cell (0, 1),
+    // empty and blue, is below the screen, not over cell (0, 0).
+    board.drawmap(screen, o, x, empty, 32768);
+    EXPECT_EQ(RgbAt(screen, 40, 40), kRed);
 }
 
 }  // namespace

@@ -48,6 +48,14 @@ TEST(Setgame, EveryLineWinsForEitherSide)
             for (const auto& [i, j] : kEveryLine[n])
                 board.cells[i][j] = mark;
             EXPECT_EQ(board.setgame(), mark) << "line " << n << " of " << mark << "s";
+            // Two of its cells are not enough: each of the three is looked at.
+            for (size_t missing = 0; missing < 3; ++missing) {
+                morvane two;
+                for (size_t k = 0; k < 3; ++k)
+                    if (k != missing)
+                        two.cells[kEveryLine[n][k].first][kEveryLine[n][k].second] = mark;
+                EXPECT_EQ(two.setgame(), -1) << "line " << n << " without cell " << missing;
+            }
         }
     }
 }

@@ -3,6 +3,7 @@
 #include "draw/Draw.h"
 #include "tests/draw/GuardedSurface.h"
 #include "tests/draw/PixelSets.h"
+#include "tests/draw/UpdateRecorder.h"
 #include "tests/support/Surfaces.h"
 
 #include <gtest/gtest.h>
@@ -83,8 +84,12 @@ protected:
 
 TEST_P(CircleAtEveryDepth, MatchesTheCandidatePointsShiftedLeft)
 {
+    // The last three have every candidate exactly on a bound: computed column and row 1
+    // are drawn, computed column 90 and row 90 (whose shifted pixel would still lie in
+    // the memory at 2 and 4 bytes) are not.
     const int cases[][3] = {{45, 45, 45},  {45, 45, 20}, {10, 80, 30}, {0, 0, 60},
-                            {45, 45, -45}, {89, 1, 100}, {2, 45, 3},   {45, 45, 0}};
+                            {45, 45, -45}, {89, 1, 100}, {2, 45, 3},   {45, 45, 0},
+                            {1, 1, 0},     {90, 45, 0},  {1, 90, 0}};
     for (const auto& c : cases) {
         const auto expected = ExpectedCircleMemory(surface, c[0], c[1], c[2], orange);
         DrawCircle(surface, c[0], c[1], c[2], 250, 140, 10);
@@ -121,6 +126,11 @@ TEST(Circle, FourBytePointsNearTheLeftEdgeLandAtTheEndOfTheRowAbove)
     // reaches no further right than column 85, so columns 86 to 89 hold only these.
     const PointSet drawn = PointsWithColour(surface, kWhite);
     EXPECT_GT(std::count_if(drawn.begin(), drawn.end(), [](auto p) { return p.first >= 86; }), 0);
+
+    // Three columns wide, computed (1, 1) moves back to the memory's very first pixel.
+    const sdltest::Surface narrow = sdltest::MakeSurface(3, 3, 4);
+    DrawCircle(narrow, 1, 1, 0, 255, 255, 255);
+    EXPECT_EQ(PointsWithColour(narrow, kWhite), (PointSet{{0, 0}}));
 }
 
 TEST(Circle, BlackensTheWholeSurfaceFirst)
@@ -172,10 +182,23 @@ TEST(Circle, OnTheScreenDrawsAsOnAnySurface)
         const auto expected = ExpectedCircleMemory(screen, c[0], c[1], c[2],
                                                    SDL_MapRGB(screen->format, 255, 255, 255));
         SDL_UnlockSurface(screen);
+        UpdateRecorder updates;
         DrawCircle(screen, c[0], c[1], c[2], 255, 255, 255);
         SDL_LockSurface(screen);
         EXPECT_EQ(MemoryOf(screen), expected);
         SDL_UnlockSurface(screen);
+
+        // The display is asked to show the area CircleUpdateArea names, if it names one.
+        SDL_Rect area{};
+        std::vector<std::vector<int>> wanted;
+        if (draw_detail::CircleUpdateArea(480, 272, c[0], c[1], c[2], &area))
+            wanted.push_back({area.x, area.y, area.w, area.h});
+        std::vector<std::vector<int>> asked;
+        for (const UpdateRecorder::Update& u : updates.Take()) {
+            EXPECT_EQ(u.surface, screen);
+            asked.push_back({u.x, u.y, static_cast<int>(u.w), static_cast<int>(u.h)});
+        }
+        EXPECT_EQ(asked, wanted) << "centre " << c[0] << "," << c[1] << " radius " << c[2];
     }
     SDL_Quit();
 }
@@ -203,6 +226,9 @@ TEST(CircleUpdateArea, IsDroppedWhenNothingOfItIsOnTheScreen)
     EXPECT_FALSE(draw_detail::CircleUpdateArea(480, 272, -100, -100, 50, &area));
     EXPECT_FALSE(draw_detail::CircleUpdateArea(480, 272, 600, 100, 10, &area));
     EXPECT_FALSE(draw_detail::CircleUpdateArea(480, 272, 100, 300, 10, &area));
+    // Corners exactly on the right and the bottom edges: nothing of the area is inside.
+    EXPECT_FALSE(draw_detail::CircleUpdateArea(480, 272, 490, 100, 10, &area));
+    EXPECT_FALSE(draw_detail::CircleUpdateArea(480, 272, 100, 282, 10, &area));
     EXPECT_FALSE(draw_detail::CircleUpdateArea(480, 272, 100, 100, -200, &area));
     EXPECT_FALSE(draw_detail::CircleUpdateArea(480, 272, INT_MIN, INT_MIN, INT_MIN, &area));
     EXPECT_FALSE(draw_detail::CircleUpdateArea(0, 0, 45, 45, 45, &area));

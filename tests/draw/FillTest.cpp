@@ -35,6 +35,13 @@ TEST_P(FillAtEveryDepth, FillRectBlackensThenFillsTheHalfOpenRectangle)
     const auto filled = Rectangle(2, 3, 5, 6);
     EXPECT_EQ(PointsWithColour(surface, kGrey), filled);
     EXPECT_EQ(PointsWithColour(surface, kBlack).size(), 13u * 7u - filled.size());
+
+    // Whole rows from below the first: at 4 bytes a pixel the 13 columns need no row
+    // padding, and one run covers the rows.
+    DrawFillRect(surface, 0, 1, 13, 3, 128, 128, 128);
+    EXPECT_EQ(PointsWithColour(surface, kGrey), Rectangle(0, 1, 13, 3));
+    DrawFillRect(surface, 1, 1, 13, 3, 128, 128, 128);  // rows less their first column
+    EXPECT_EQ(PointsWithColour(surface, kGrey), Rectangle(1, 1, 13, 3));
 }
 
 TEST_P(FillAtEveryDepth, EmptyOrReversedRectanglesLeaveOnlyBlack)
@@ -94,6 +101,19 @@ TEST(PixelRule, TwoBytePixelsCountRowsInWholeElements)
             i == 0 || i == 1 || i == 8 || i == 9 || i == 18 || i == 19 || i == 26 || i == 27;
         EXPECT_EQ(memory[i], written ? 0xFF : 0x00) << "byte " << i;
     }
+
+    // And 4-byte pixels, a pitch of 18 bytes: rows start at bytes 0, 16, 36, 52.
+    Uint8 wide[18 * 4] = {};
+    const sdltest::Surface four = sdltest::MakeSurface(4, 4, 4, wide, 18);
+    ASSERT_NE(four, nullptr);
+    for (int y = 0; y < 4; ++y)
+        DrawLine(four, 0, y, 1, y, 255, 255, 255);
+    for (int i = 0; i < 72; ++i) {
+        const int start = i / 4 * 4;  // white is 0x00FFFFFF: the fourth byte stays 0
+        const bool written =
+            i % 4 != 3 && (start == 0 || start == 16 || start == 36 || start == 52);
+        EXPECT_EQ(wide[i] != 0, written) << "byte " << i;
+    }
 }
 
 TEST(PixelRule, OtherColoursMapThroughTheSurfaceFormat)
@@ -102,6 +122,10 @@ TEST(PixelRule, OtherColoursMapThroughTheSurfaceFormat)
     const sdltest::Surface surface = sdltest::MakeSurface(3, 3, 2);
     ClearScr(surface, 255, 0, 0);
     EXPECT_EQ(PointsWithValue(surface, 0xF800), Rectangle(0, 0, 3, 3));
+    // 0x2010: a high byte twice the low one, which only a byte-wise look tells apart from
+    // a repeated byte.
+    ClearScr(surface, 32, 0, 128);
+    EXPECT_EQ(PointsWithValue(surface, 0x2010), Rectangle(0, 0, 3, 3));
 }
 
 }  // namespace

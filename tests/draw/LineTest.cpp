@@ -72,6 +72,10 @@ TEST_P(LineAtEveryDepth, PointsOutsideTheSurfaceAreSkipped)
         EXPECT_EQ(point.first, point.second);
     EXPECT_EQ(LineDrawn(surface, -1000, 3, 1000, 3),
               PointsAlong({0, 3}, {2, 0}, 60));  // two columns a point
+    // The first point, at exactly x = -1, truncates to column -1, off the surface; drawn,
+    // it would land at the end of the row above.
+    for (const auto& point : LineDrawn(surface, -1, 5, 30, 20))
+        EXPECT_GE(point.second, 5) << point.first;
 }
 
 INSTANTIATE_TEST_SUITE_P(BytesPerPixel, LineAtEveryDepth, testing::Values(1, 2, 3, 4));

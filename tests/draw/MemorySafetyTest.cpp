@@ -8,6 +8,7 @@
 #include <climits>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -57,6 +58,49 @@ TEST_P(DrawingStaysInsideMemory, WithPaddedRowsAndGuards)
         EXPECT_TRUE(guarded.PaddingIntact()) << "padding " << padding;
         DrawEveryCircle(guarded.Surface());
         EXPECT_TRUE(guarded.GuardsIntact()) << "padding " << padding;
+    }
+
+    // A malformed surface whose rows are one pixel wider than its pitch holds: only the
+    // columns that fit in the pitch may be written, or the last row runs past the memory.
+    GuardedSurface narrow(w, h, bpp, 0);
+    ASSERT_NE(narrow.Surface(), nullptr);
+    narrow.Surface()->w = w + 1;
+    DrawEveryRectangleAndLine(narrow.Surface());
+    EXPECT_TRUE(narrow.GuardsIntact()) << "rows wider than the pitch";
+    DrawEveryCircle(narrow.Surface());
+    // Points in the last row, claimed 5 columns wider still: shifted left by 1 to 4 columns,
+    // one of them would start exactly where the memory ends.
+    narrow.Surface()->w = w + 5;
+    for (int x = w; x <= w + 4; ++x)
+        DrawCircle(narrow.Surface(), x, h - 1, 0, 255, 255, 255);
+    EXPECT_TRUE(narrow.GuardsIntact()) << "rows wider than the pitch";
+
+    // Ones with no column or no row over memory that is there: nothing may be written.
+    for (const bool noColumn : {true, false}) {
+        GuardedSurface empty(w, h, bpp, 0);
+        ASSERT_NE(empty.Surface(), nullptr);
+        SDL_Surface* surface = empty.Surface();
+        const auto* pixels = static_cast<const Uint8*>(surface->pixels);
+        const std::vector<Uint8> before(pixels, pixels + static_cast<size_t>(surface->pitch) * h);
+        (noColumn ? surface->w : surface->h) = 0;
+        DrawEveryRectangleAndLine(surface);  // which ends in white, a circle in black
+        EXPECT_EQ(std::vector<Uint8>(pixels, pixels + before.size()), before)
+            << (noColumn ? "no column" : "no row");
+        DrawEveryCircle(surface);
+        EXPECT_EQ(std::vector<Uint8>(pixels, pixels + before.size()), before)
+            << (noColumn ? "no column" : "no row");
+    }
+
+    // One whose pitch holds no whole pixel (one byte, the memory cut into rows of one byte
+    // each): no column at all may be written.
+    if (bpp > 1) {
+        GuardedSurface sliver(1, h, bpp, 0);
+        ASSERT_NE(sliver.Surface(), nullptr);
+        sliver.Surface()->pitch = 1;
+        sliver.Surface()->h = h * bpp;
+        DrawEveryRectangleAndLine(sliver.Surface());
+        DrawEveryCircle(sliver.Surface());
+        EXPECT_TRUE(sliver.GuardsIntact()) << "a pitch shorter than a pixel";
     }
 }
 

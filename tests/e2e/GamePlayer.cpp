@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "tests/e2e/GamePlayer.h"
 
-#include "board/BoardColours.h"
 #include "engine/Window.h"
 #include "states/CellSize.h"
 #include "tests/e2e/BoardOnScreen.h"
@@ -27,8 +26,9 @@ constexpr int kLookoutY = GamePlayer::kParkY - 100;
 // without its picture.
 constexpr int kEndAreaWidth = 120;
 constexpr int kEndAreaHeight = 90;
-// The board screen's colours as read back from the window.
-constexpr uint32_t kBoardGrey = kBoardArea.r << 16 | kBoardArea.g << 8 | kBoardArea.b;
+// The board screen's colours as read back from the window, as the player knows them (not
+// taken from the game's own constants, which a wrong value would change alike).
+constexpr uint32_t kBoardGrey = 0x808080;
 constexpr uint32_t kBoardBlack = 0x000000;  // the cleared screen, the circle's inside
 
 // What the board screen shows at (x, y) with every cell empty, away from the grid lines

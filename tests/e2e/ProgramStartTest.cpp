@@ -25,6 +25,8 @@ TEST_F(ProgramStartTest, EchoesArgumentCountAndEachArgumentFirst)
     ASSERT_TRUE(GameEndsWith(ExitStatus::Exited(0)));
     const std::string expected = "3\n" + launch.ArgumentZero() + "\nfirst\nsecond argument\n";
     EXPECT_EQ(Game().Stdout().substr(0, expected.size()), expected);
+    EXPECT_EQ(Game().Stdout().find("(null)"), std::string::npos)
+        << "nothing past the last argument";
 }
 
 TEST_F(ProgramStartTest, OpensA480By272WindowThatItsDesktopEntryNames)

@@ -13,6 +13,7 @@ protected:
 
 TEST_F(EngineStack, PushOntoEmptyStackInitsWithoutPausing)
 {
+    EXPECT_FALSE(engine.Running()) << "an engine is not running before Init";
     engine.PushState(&a);
     EXPECT_EQ(log, (Log{"A.Init"}));
     EXPECT_EQ(engine.Top(), &a);

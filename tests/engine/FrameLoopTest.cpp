@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
+#include "tests/engine/JoystickStandIn.h"
 #include "tests/engine/RecordingState.h"
 #include "tests/support/RunningEngine.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -17,6 +21,15 @@ TEST_F(FrameLoop, InitGivesARunningEngineWithA480By272Window)
     EXPECT_EQ(engine.m_screen->h, kWindowHeight);
     EXPECT_EQ(engine.m_screen->format->BitsPerPixel, kWindowBpp);
     EXPECT_FALSE(engine.m_screen->flags & SDL_FULLSCREEN);
+
+    // Started again where there is no joystick (the test machines have none): none is
+    // opened, and nothing is said.
+    if (SDL_NumJoysticks() == 0) {
+        engine.Cleanup();
+        testing::internal::CaptureStderr();
+        Start();
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    }
 }
 
 TEST_F(FrameLoop, AQuitWhileHandlingEventsStillUpdatesAndDrawsThatFrame)
@@ -61,6 +74,25 @@ TEST_F(FrameLoop, StopsWhenTheLastStateIsGoneRatherThanSpinning)
     RunFrameLoop(engine);
     EXPECT_TRUE(engine.Running()) << "nobody asked to quit";
     EXPECT_EQ(engine.Top(), nullptr);
+}
+
+TEST(EngineInit, OpensTheFirstJoystickWhereThereIsOneAndSaysWhenItCannot)
+{
+    for (const bool opens : {true, false}) {
+        const JoystickStandIn joystick(opens);
+        CGameEngine engine;
+        testing::internal::CaptureStderr();
+        engine.Init("test", kWindowWidth, kWindowHeight, kWindowBpp, false);
+        const std::string said = testing::internal::GetCapturedStderr();
+        engine.Cleanup();
+        EXPECT_EQ(SDL_WasInit(SDL_INIT_EVERYTHING), 0u) << "Cleanup ends SDL";
+        EXPECT_EQ(joystick.Opened(), std::vector<int>{0});
+        if (opens) {
+            EXPECT_EQ(said, "");
+        } else {
+            EXPECT_EQ(said.rfind("Couldn't open joystick 0: ", 0), 0u) << said;
+        }
+    }
 }
 
 TEST(EngineInit, ASystemThatCannotStartSdlEndsWithStatusOneAndSaysWhy)

@@ -6,11 +6,16 @@
 #include "states/CPlayState.h"
 #include "states/CellSize.h"
 #include "states/ScreenInput.h"
+#include "tests/e2e/support/TemporaryDirectory.h"
+#include "tests/support/BmpFile.h"
 #include "tests/support/BoardRows.h"
 #include "tests/support/RunningEngine.h"
+#include "tests/support/ScopedWorkingDirectory.h"
+#include "tests/support/Surfaces.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 using namespace sdltest;
@@ -42,6 +47,16 @@ protected:
         return testing::internal::GetCapturedStdout();
     }
 };
+
+TEST_F(PlayScreen, IsEnteredWithThePointerInTheMiddleOfTheWindowAndNoSystemCursor)
+{
+    int x = 0, y = 0;
+    SDL_PumpEvents();
+    SDL_GetMouseState(&x, &y);
+    EXPECT_EQ(x, 240);
+    EXPECT_EQ(y, 136);
+    EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), 0) << "the sprite is the cursor";
+}
 
 TEST_F(PlayScreen, FirstClickPlacesACircleAndTheComputerAnswersInTheSameFrame)
 {
@@ -144,6 +159,45 @@ TEST_F(PlayScreen, TheWheelResizesTheDrawingWithinItsLimitsAndClicksKeepTheirCel
     EXPECT_EQ(CountOf(t, morvane::kEmpty), 7);
 }
 
+// With 60-pixel cells the board is drawn at radius 30; the wheel widens it to 45, and the
+// grid, 90 pixels apart, shows in the gaps between the cells: white lines at x = 90 and
+// 180 and y = 90 and 180, each to 269, one short of 6r, the black right edge at x = 270,
+// on the grey area 405 x 270.
+TEST_F(PlayScreen, WithSmallerCellsTheWheelOpensGapsWhereTheGridShows)
+{
+    e2e::TemporaryDirectory folder;
+    folder.CopyPicturesFrom(std::filesystem::current_path().string(), {"NULL.bmp"});
+    sdltest::WriteFile(folder.PathOf("NULL.bmp"),
+                       sdltest::MakeBmp(60, 60, 24, [](int, int) { return 0x204060; }));
+    ScopedWorkingDirectory inside(folder.Path());
+    engine.PopState();
+    engine.PushState(CPlayState::Instance());
+    DrainEvents();
+    ASSERT_EQ(play().Radius(), 30);
+    for (int i = 0; i < 15; ++i) {
+        FrameAfter(PushMouseButtonDown, SDL_BUTTON_WHEELDOWN, 0, 0);
+    }
+    ASSERT_EQ(play().Radius(), 45);
+    FrameAfter(PushMouseMotion, 470, 260);  // the cursor out of the way
+
+    constexpr Uint32 kWhite = 0xFFFFFF, kGrey = 0x808080, kBlack = 0x000000;
+    const struct {
+        int x, y;
+        Uint32 rgb;
+    } pixels[] = {
+        {89, 75, kGrey},    {90, 75, kWhite},   {91, 75, kGrey},    {180, 75, kWhite},
+        {75, 89, kGrey},    {75, 90, kWhite},   {75, 91, kGrey},    {75, 180, kWhite},
+        {90, 269, kWhite},  {90, 270, kBlack},  {269, 90, kWhite},  {269, 75, kGrey},
+        {270, 75, kBlack},  {270, 269, kBlack}, {271, 75, kGrey},   {404, 269, kGrey},
+        {405, 100, kBlack}, {100, 270, kBlack}, {30, 30, 0x204060}, {120, 210, 0x204060},
+        {0, 75, kGrey},     {75, 0, kGrey},     {270, 0, kBlack},   {180, 270, kBlack},
+        {300, 90, kGrey},   {300, 180, kGrey},
+    };
+    for (const auto& p : pixels) {
+        EXPECT_EQ(sdltest::RgbAt(engine.m_screen, p.x, p.y), p.rgb) << p.x << ", " << p.y;
+    }
+}
+
 TEST_F(PlayScreen, EscapeGoesBackToTheMenuWithTheBoardResetAndSpaceStartsAfresh)
 {
     t = BoardOf({"OX.", "O.X", "..."});
@@ -203,6 +257,15 @@ TEST_F(PlayScreen, TheControlsPageComesAndGoesWithoutTouchingTheGame)
     SDL_GetMouseState(&x, &y);
     EXPECT_EQ(x, 123);
     EXPECT_EQ(y, 77) << "the mouse is back where it was";
+
+    DrainEvents();  // the warp back may have queued a motion
+    FrameAfter(PushKeyDown, SDLK_i);
+    EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), 0) << "the page covering the board hides it again";
+    FrameAfter(PushKeyDown, SDLK_ESCAPE);
+    DrainEvents();
+    FrameAfter(PushKeyDown, SDLK_ESCAPE);
+    EXPECT_EQ(engine.Top(), CMenuState::Instance());
+    EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), 0) << "leaving the board hides the system cursor";
 }
 
 }  // namespace
