@@ -33,6 +33,9 @@ from pathlib import Path
 ROOT = Path(__file__).resolve().parents[2]
 FOLDERS = ("engine", "draw", "board", "states")
 EQUIVALENT = ROOT / "tools" / "mutation" / "equivalent.txt"
+# Compiled only by the web build (scripts/build-web.sh), which this tool does not build; the
+# browser suite (scripts/test-web.sh) is its test.
+WEB_ONLY = ("engine/EndFrameBrowser.cpp",)
 # The build targets each suite needs, no more: the real-window suite's are built only for a
 # mutant that the unit suite let through (the game, its test program, their preloaded
 # helpers and pictures).
@@ -269,7 +272,8 @@ def mutants_of(rel):
 def game_sources():
     files = subprocess.run(["git", "ls-files", "-co", "--exclude-standard", *FOLDERS], cwd=ROOT,
                            check=True, capture_output=True, text=True).stdout.split()
-    return sorted(f for f in files if f.endswith((".cpp", ".h")) and (ROOT / f).exists())
+    return sorted(f for f in files if f.endswith((".cpp", ".h")) and (ROOT / f).exists()
+                  and f not in WEB_ONLY)
 
 
 def all_mutants():
