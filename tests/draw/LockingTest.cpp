@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <ios>
+#include <utility>
 #include <vector>
 
 using namespace drawtest;
@@ -69,36 +70,49 @@ INSTANTIATE_TEST_SUITE_P(BytesPerPixel, MustLockSurface, testing::Values(1, 2, 3
 
 TEST(SurfaceWithOffset, IsDrawnWhereItsPixelsStartOnceLocked)
 {
-    // A surface whose pixels begin one row into its memory, as a display surface with an
-    // offset does: locking moves pixels there, so drawing must happen under the lock.
-    const int w = 6, h = 4, pitch = w * 4;
-    std::vector<Uint32> memory(static_cast<size_t>(w) * (h + 1), 0x123456);
-    const sdltest::Surface surface = sdltest::MakeSurface(w, h, 4, memory.data(), pitch);
-    ASSERT_NE(surface, nullptr);
-    surface->offset = pitch;
-    ASSERT_TRUE(SDL_MUSTLOCK(surface));
-    ASSERT_EQ(SDL_LockSurface(surface), 0);
-    const bool offsetHonoured = surface->pixels == memory.data() + w;
-    SDL_UnlockSurface(surface);
-    if (!offsetHonoured) {
+    // Surfaces whose pixels begin past the start of their memory, as a display surface
+    // with an offset does: locking moves pixels there, so drawing must happen under the
+    // lock. One row in, and the smallest offset there is, a single byte.
+    const int w = 6, h = 4;
+    for (const auto& [bpp, offset] : {std::pair{4, w * 4}, std::pair{3, 1}}) {
+        const int pitch = w * bpp;
+        std::vector<Uint8> memory(static_cast<size_t>(pitch) * h + offset, 0x5A);
+        const sdltest::Surface surface = sdltest::MakeSurface(w, h, bpp, memory.data(), pitch);
+        ASSERT_NE(surface, nullptr);
+        surface->offset = offset;
+        ASSERT_TRUE(SDL_MUSTLOCK(surface));
+        ASSERT_EQ(SDL_LockSurface(surface), 0);
+        const bool offsetHonoured = surface->pixels == memory.data() + offset;
+        SDL_UnlockSurface(surface);
+        if (!offsetHonoured) {
+            surface->offset = 0;
+            GTEST_SKIP() << "this SDL does not move pixels by the offset field when it locks a "
+                            "surface, so pixels that begin past the surface's memory cannot be "
+                            "made here (sdl12-compat behaves so; classic SDL 1.2 runs this test)";
+        }
+        // The pixel stored at a byte of the memory, in the machine's (little-endian) order.
+        const auto pixelAt = [&](size_t start) {
+            Uint32 value = 0;
+            for (int i = 0; i < bpp; ++i)
+                value |= static_cast<Uint32>(memory[start + i]) << (8 * i);
+            return value;
+        };
+        const Uint32 white = SDL_MapRGB(surface->format, 255, 255, 255);
+        const Uint32 grey = SDL_MapRGB(surface->format, 128, 128, 128);
+
+        ClearScr(surface, 255, 255, 255);
+        for (int i = 0; i < offset; ++i)
+            EXPECT_EQ(memory[i], 0x5A) << "before the surface's pixels, at " << i;
+        for (size_t i = offset; i < memory.size(); i += bpp)
+            EXPECT_EQ(pixelAt(i), white) << "offset " << offset << ", byte " << i;
+
+        DrawFillRect(surface, 0, 0, 1, 1, 128, 128, 128);
+        EXPECT_EQ(pixelAt(offset), grey) << "offset " << offset;
+        EXPECT_EQ(pixelAt(offset + bpp), 0u) << "offset " << offset;
+        EXPECT_EQ(memory[0], 0x5A) << "offset " << offset;
+
         surface->offset = 0;
-        GTEST_SKIP() << "this SDL does not move pixels by the offset field when it locks a "
-                        "surface, so pixels that begin past the surface's memory cannot be "
-                        "made here (sdl12-compat behaves so; classic SDL 1.2 runs this test)";
     }
-
-    ClearScr(surface, 255, 255, 255);
-    for (int i = 0; i < w; ++i)
-        EXPECT_EQ(memory[i], 0x123456u) << "first row, not the surface's, at " << i;
-    for (size_t i = w; i < memory.size(); ++i)
-        EXPECT_EQ(memory[i], 0xFFFFFFu) << i;
-
-    DrawFillRect(surface, 0, 0, 1, 1, 128, 128, 128);
-    EXPECT_EQ(memory[w], 0x808080u);
-    EXPECT_EQ(memory[w + 1], 0u);
-    EXPECT_EQ(memory[0], 0x123456u);
-
-    surface->offset = 0;
 }
 
 TEST(SurfaceWithoutPixels, IsNeverWrittenThrough)

@@ -74,6 +74,17 @@ TEST_P(DrawingStaysInsideMemory, WithPaddedRowsAndGuards)
     for (int x = w; x <= w + 4; ++x)
         DrawCircle(narrow.Surface(), x, h - 1, 0, 255, 255, 255);
     EXPECT_TRUE(narrow.GuardsIntact()) << "rows wider than the pitch";
+    // The one whose pixel is the memory's very last is drawn: the bound is the memory's end.
+    if (h > 1) {
+        const int kCircleShift[] = {0, 1, 2, 1, 4};
+        SDL_Surface* surface = narrow.Surface();
+        DrawCircle(surface, w - 1 + kCircleShift[bpp], h - 1, 0, 255, 255, 255);
+        const Uint8* last = static_cast<const Uint8*>(surface->pixels) + surface->pitch * h - bpp;
+        Uint32 stored = 0;
+        for (int i = 0; i < bpp; ++i)
+            stored |= static_cast<Uint32>(last[i]) << (8 * i);
+        EXPECT_EQ(stored, SDL_MapRGB(surface->format, 255, 255, 255)) << "the last pixel";
+    }
 
     // Ones with no column or no row over memory that is there: nothing may be written.
     for (const bool noColumn : {true, false}) {

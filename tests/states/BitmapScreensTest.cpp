@@ -144,8 +144,8 @@ size_t HeapInUse()
 // cell) or more with each round.
 TEST_F(BitmapScreens, FreeWhatTheyLoadedWhenPopped)
 {
-    engine.PushState(kIntro);
-    engine.PushState(kMenu);
+    // Each on an empty stack: a screen pushed while it is already on the stack would load
+    // over what it holds.
     const std::pair<const char*, CGameState*> screens[] = {
         {"intro", kIntro}, {"menu", kMenu}, {"item", kItem}, {"play", kPlay}};
     for (const auto& [name, screen] : screens) {

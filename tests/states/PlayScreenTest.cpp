@@ -7,6 +7,7 @@
 #include "states/CellSize.h"
 #include "states/ScreenInput.h"
 #include "tests/e2e/support/TemporaryDirectory.h"
+#include "tests/states/SurfaceShortage.h"
 #include "tests/support/BmpFile.h"
 #include "tests/support/BoardRows.h"
 #include "tests/support/RunningEngine.h"
@@ -157,6 +158,26 @@ TEST_F(PlayScreen, TheWheelResizesTheDrawingWithinItsLimitsAndClicksKeepTheirCel
     EXPECT_EQ(Click(100, 40), "click : 100, 40, 1\n");
     EXPECT_EQ(t.cells[1][0], morvane::kHuman) << "clicks map to kCellSize cells at any radius";
     EXPECT_EQ(CountOf(t, morvane::kEmpty), 7);
+}
+
+// Without "NULL.bmp" and without memory for a blank cell there is no cell to measure: the
+// board has no size, and the screen shows no grey area.
+TEST_F(PlayScreen, WithNoCellPictureAndNoMemoryForOneTheBoardHasNoSize)
+{
+    e2e::TemporaryDirectory folder;
+    folder.CopyPicturesFrom(std::filesystem::current_path().string(), {"NULL.bmp"});
+    ScopedWorkingDirectory inside(folder.Path());
+    engine.PopState();
+    {
+        const SurfaceShortage shortage(kCellSize, kCellSize);
+        testing::internal::CaptureStderr();
+        engine.PushState(CPlayState::Instance());
+        testing::internal::GetCapturedStderr();
+    }
+    DrainEvents();
+    EXPECT_EQ(play().Radius(), 0);
+    FrameAfter(PushMouseMotion, 470, 260);
+    EXPECT_EQ(sdltest::RgbAt(engine.m_screen, 5, 3), 0x000000u) << "a grey area of radius 1";
 }
 
 // With 60-pixel cells the board is drawn at radius 30; the wheel widens it to 45, and the
