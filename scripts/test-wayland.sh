@@ -24,16 +24,4 @@ echo "=== $(basename "$build") on Wayland (headless sway, SDL 3), Debian $DEBIAN
 echo "the game loads:"
 describe_stack "$build" "" "$wanted" ||
   { echo "FAILED on Wayland: the game does not load $wanted" >&2; exit 1; }
-# A build configured without the driver has no such tests; that must not pass unseen.
-if ! ctest --test-dir "$build" -N -L wayland | grep -q 'Total Tests: [1-9]'; then
-  echo "FAILED on Wayland: $build has no Wayland tests (configure it with WAYLAND_PACKAGES)" >&2
-  exit 1
-fi
-status=0
-ctest --test-dir "$build" --output-on-failure -L wayland | tee "$build/ctest-on-wayland.log" ||
-  status=$?
-list_skips "$build" "on Wayland" | tee "$build/skipped-on-wayland.txt"
-echo "Wayland: $(grep -E 'tests passed' "$build/ctest-on-wayland.log" || echo 'no result')" \
-  "($(wc -l < "$build/skipped-on-wayland.txt") skipped)"
-[ "$status" -eq 0 ] || echo "FAILED on Wayland: see the tests listed above" >&2
-exit "$status"
+run_label "$build" wayland Wayland on-wayland "on Wayland" "configure it with WAYLAND_PACKAGES"

@@ -23,16 +23,4 @@ bash "$root/scripts/check-tidy.sh" "$root/build-web/game"
 echo "=== $(basename "$build") in headless Chromium $(/usr/lib/chromium/chromium --version | awk '{print $2}'), Debian $DEBIAN_RELEASE ==="
 cmake -S "$root" -B "$build" -DNOUGHTS_E2E_WEB_SITE="$site" >/dev/null
 cmake --build "$build" -j"$(nproc)" --target noughts_e2e_tests noughts_web_tests
-# A build configured without the web folder has no such tests; that must not pass unseen.
-if ! ctest --test-dir "$build" -N -L web | grep -q 'Total Tests: [1-9]'; then
-  echo "FAILED in the browser: $build has no web tests" >&2
-  exit 1
-fi
-status=0
-ctest --test-dir "$build" --output-on-failure -L web | tee "$build/ctest-in-browser.log" ||
-  status=$?
-list_skips "$build" "in the browser" | tee "$build/skipped-in-browser.txt"
-echo "Browser: $(grep -E 'tests passed' "$build/ctest-in-browser.log" || echo 'no result')" \
-  "($(wc -l < "$build/skipped-in-browser.txt") skipped)"
-[ "$status" -eq 0 ] || echo "FAILED in the browser: see the tests listed above" >&2
-exit "$status"
+run_label "$build" web Browser in-browser "in the browser" "configure it with NOUGHTS_E2E_WEB_SITE"
