@@ -11,8 +11,8 @@
  * SDL's own dummy driver is compiled with its bootstrap renamed (CMakeLists.txt beside
  * this file); this bootstrap takes its name, so SDL's list of drivers finds this one. */
 #include "SDL_config.h"
-#include "SDL_video.h"
 #include "SDL_sysvideo.h"
+#include "SDL_video.h"
 
 extern VideoBootStrap SDL_DUMMY_bootstrap_without_cursor;
 
@@ -22,20 +22,20 @@ struct WMcursor {
 };
 static WMcursor browser_pointer;
 
-static WMcursor *BROWSER_CreateWMCursor(SDL_VideoDevice *device, Uint8 *data, Uint8 *mask,
-                                        int w, int h, int hot_x, int hot_y)
+static WMcursor* BROWSER_CreateWMCursor(SDL_VideoDevice* device, Uint8* data, Uint8* mask, int w,
+                                        int h, int hot_x, int hot_y)
 {
     (void)device, (void)data, (void)mask, (void)w, (void)h, (void)hot_x, (void)hot_y;
     return &browser_pointer;
 }
 
-static void BROWSER_FreeWMCursor(SDL_VideoDevice *device, WMcursor *cursor)
+static void BROWSER_FreeWMCursor(SDL_VideoDevice* device, WMcursor* cursor)
 {
     (void)device, (void)cursor;
 }
 
 /* Shown or hidden, the page's pointer does it: SDL never draws one of its own. */
-static int BROWSER_ShowWMCursor(SDL_VideoDevice *device, WMcursor *cursor)
+static int BROWSER_ShowWMCursor(SDL_VideoDevice* device, WMcursor* cursor)
 {
     (void)device, (void)cursor;
     return 1;
@@ -46,9 +46,9 @@ static int BROWSER_Available(void)
     return SDL_DUMMY_bootstrap_without_cursor.available();
 }
 
-static SDL_VideoDevice *BROWSER_CreateDevice(int devindex)
+static SDL_VideoDevice* BROWSER_CreateDevice(int devindex)
 {
-    SDL_VideoDevice *device = SDL_DUMMY_bootstrap_without_cursor.create(devindex);
+    SDL_VideoDevice* device = SDL_DUMMY_bootstrap_without_cursor.create(devindex);
     if (device != NULL) {
         device->CreateWMCursor = BROWSER_CreateWMCursor;
         device->FreeWMCursor = BROWSER_FreeWMCursor;
