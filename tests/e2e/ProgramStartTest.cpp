@@ -33,6 +33,9 @@ TEST_F(ProgramStartTest, OpensA480By272WindowThatItsDesktopEntryNames)
 {
     const GameLaunch launch = BuiltGame();
     Start(launch);
+    // sdl12-compat replaces its first window while it sets the video mode; the window
+    // that shows the title is the one that stays.
+    ASSERT_TRUE(AwaitPicture(LoadBmpPicture(PicturePath("intro.bmp"))));
     GameWindow& window = AwaitWindow();
     const std::optional<WindowGeometry> geometry = window.Geometry();
 
