@@ -429,8 +429,8 @@ def check_elsewhere(args, mutants, listed):
     """Each chosen "caught elsewhere" mutant built in the build that is said to catch it, whose
     named test must pass on the unmutated copy and fail on the mutant."""
     elsewhere = caught_elsewhere(listed)
-    chosen = [m for m in choose([m for m in mutants if m.ident in elsewhere], args)
-              if not args.builds or elsewhere[m.ident][0] in args.builds]
+    chosen = choose([m for m in mutants if m.ident in elsewhere and
+                     (not args.builds or elsewhere[m.ident][0] in args.builds)], args)
     started, failures = time.monotonic(), []
     print(f"{len(chosen)} of {len(elsewhere)} mutants caught elsewhere to check", flush=True)
     for kind in ("sanitize", "fuzz", "web"):
