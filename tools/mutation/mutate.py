@@ -6,7 +6,8 @@ Makes one small fault at a time in a private copy of the source tree, rebuilds i
 incrementally in a build folder of its own, and runs the unit suite, then the real-window
 suite if the unit suite passed. A mutant that no suite notices is a survivor; it fails the
 run unless tools/mutation/equivalent.txt lists it with the reason no observation can tell
-it apart.
+it apart. With --elsewhere it checks instead that the listed mutants marked "caught
+elsewhere by BUILD: TEST" are caught: each built in that build, whose TEST must fail.
 
 Python with only its standard library, because a text-level mutator is a few hundred lines
 of regular expressions and process control: clang-format's layout (a binary operator has a
