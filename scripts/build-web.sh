@@ -21,8 +21,9 @@ if [ ! -w "$(dirname "$(command -v emcc)")/../share/emscripten/cache" ] && [ -z 
   export EM_CACHE=$out/emscripten-cache
 fi
 
-# Everything SDL's build must be redone for; a change here rebuilds it.
-sdl_stamp="$(cat "$root"/web/sdl12/* | sha256sum | cut -c1-16) $(emcc --version | head -n 1)"
+# Everything SDL's build must be redone for; a change here rebuilds it. sed, not head, takes
+# the first line: head's early exit can end emcc on a broken pipe, which pipefail makes fatal.
+sdl_stamp="$(cat "$root"/web/sdl12/* | sha256sum | cut -c1-16) $(emcc --version | sed -n 1p)"
 if [ ! -f "$sdl/built" ] || [ "$(cat "$sdl/built")" != "$sdl_stamp" ]; then
   rm -rf "$out/sdl-source" "$out/sdl-build" "$sdl"
   source_dir=$(bash "$root/scripts/fetch-sdl-source.sh" "$out/sdl-source")

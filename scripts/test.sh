@@ -104,4 +104,11 @@ run_suite "$root/build-sanitize"
 CXX=clang++ build_suite "$root/build-fuzz" -DNOUGHTS_FUZZ=ON -DNOUGHTS_SANITIZE=ON \
   -DNOUGHTS_BUILD_BENCHMARKS=OFF -DNOUGHTS_BUILD_TESTS=OFF
 run_suite "$root/build-fuzz"
+# The mutants that tools/mutation/equivalent.txt lists as caught by another build must be
+# caught there. A fixed sample: those the fuzz build catches, each built in a copy of the
+# tree in a clang fuzz build of its own (build-mutate-fuzz/) and run on the corpus, about a
+# minute; whoever changes the list runs the check of every build (HACKING.md).
+echo "=== build-mutate-fuzz: the listed mutants that the fuzz build catches ==="
+python3 "$root/tools/mutation/mutate.py" --elsewhere --builds fuzz ||
+  { echo "FAILED: a mutant listed as caught by the fuzz build was not (above)" >&2; exit 1; }
 bash "$root/scripts/test-arm64.sh"

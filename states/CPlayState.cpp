@@ -61,7 +61,11 @@ void CPlayState::Init()
     // The sprite is the cursor: the system's own is hidden while the board is up.
     SDL_WarpMouse(static_cast<Uint16>(m_mouseX), static_cast<Uint16>(m_mouseY));
     SDL_ShowCursor(0);
-    SDL_FillRect(screen, nullptr, 0);
+    // A board pushed before any video mode was set has no screen to blacken, and
+    // SDL_FillRect would dereference the missing one.
+    if (screen != nullptr) {
+        SDL_FillRect(screen, nullptr, 0);
+    }
 }
 
 void CPlayState::Cleanup()
@@ -86,7 +90,9 @@ void CPlayState::Resume()
     // until the board is covered or left again.
     SDL_ShowCursor(1);
     SDL_WarpMouse(static_cast<Uint16>(m_mouseX), static_cast<Uint16>(m_mouseY));
-    SDL_FillRect(SDL_GetVideoSurface(), nullptr, 0);
+    if (SDL_GetVideoSurface() != nullptr) {
+        SDL_FillRect(SDL_GetVideoSurface(), nullptr, 0);
+    }
 }
 
 void CPlayState::HandleEvents(CGameEngine* game)

@@ -84,6 +84,17 @@ TEST_F(Drawmap, FramesOnlyTheSpritesShownAndKeepsTheFrame)
     EXPECT_EQ(RgbAt(o, 45, 45), kRed);  // painted over, not cleared
 }
 
+TEST_F(Drawmap, FramesOfLongSidesHaveTheLinesGaps)
+{
+    // 1000 points a stroke: along 2000 pixels they land on every other one, from the corner.
+    const sdltest::Surface big = sdltest::MakeSurface(2001, 2001, 4);
+    board.drawmap(screen, o, x, big, 45);
+    EXPECT_EQ(RgbAt(big, 1000, 0), kWhite);
+    EXPECT_EQ(RgbAt(big, 0, 1000), kWhite);
+    EXPECT_EQ(RgbAt(big, 1, 0), kBlack);
+    EXPECT_EQ(RgbAt(big, 0, 1), kBlack);
+}
+
 TEST_F(Drawmap, LaterCellsCoverEarlierOnesColumnByColumn)
 {
     // At radius 0 every cell lands at (0, 0): the last, cells[2][2], is on top.

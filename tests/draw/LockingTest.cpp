@@ -115,6 +115,16 @@ TEST(SurfaceWithOffset, IsDrawnWhereItsPixelsStartOnceLocked)
     }
 }
 
+TEST(SurfaceLockedByTheCaller, StaysLockedAfterTheDrawing)
+{
+    const sdltest::Surface surface = sdltest::MakeSurface(8, 8, 4);
+    const sdltest::Surface target = sdltest::MakeSurface(8, 8, 4);
+    ASSERT_EQ(SDL_LockSurface(surface), 0);
+    DrawLine(surface, 0, 0, 8, 0, 255, 255, 255);
+    EXPECT_EQ(SDL_BlitSurface(surface, nullptr, target, nullptr), -1) << "SDL refuses a locked one";
+    SDL_UnlockSurface(surface);
+}
+
 TEST(SurfaceWithoutPixels, IsNeverWrittenThrough)
 {
     const sdltest::Surface surface(

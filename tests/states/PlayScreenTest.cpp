@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -46,6 +47,18 @@ protected:
         FrameAfter(PushMouseButtonDown, SDL_BUTTON_LEFT, x, y);
         fflush(stdout);
         return testing::internal::GetCapturedStdout();
+    }
+
+    // Leaves the board and enters it again with "NULL.bmp" a w x h picture of one colour.
+    void EnterWithCellPicture(int w, int h)
+    {
+        e2e::TemporaryDirectory folder;
+        folder.CopyPicturesFrom(std::filesystem::current_path().string(), {"NULL.bmp"});
+        WriteFile(folder.PathOf("NULL.bmp"), MakeBmp(w, h, 24, [](int, int) { return 0x204060; }));
+        ScopedWorkingDirectory inside(folder.Path());
+        engine.PopState();
+        engine.PushState(CPlayState::Instance());
+        DrainEvents();
     }
 };
 
@@ -186,14 +199,7 @@ TEST_F(PlayScreen, WithNoCellPictureAndNoMemoryForOneTheBoardHasNoSize)
 // on the grey area 405 x 270.
 TEST_F(PlayScreen, WithSmallerCellsTheWheelOpensGapsWhereTheGridShows)
 {
-    e2e::TemporaryDirectory folder;
-    folder.CopyPicturesFrom(std::filesystem::current_path().string(), {"NULL.bmp"});
-    sdltest::WriteFile(folder.PathOf("NULL.bmp"),
-                       sdltest::MakeBmp(60, 60, 24, [](int, int) { return 0x204060; }));
-    ScopedWorkingDirectory inside(folder.Path());
-    engine.PopState();
-    engine.PushState(CPlayState::Instance());
-    DrainEvents();
+    EnterWithCellPicture(60, 60);
     ASSERT_EQ(play().Radius(), 30);
     for (int i = 0; i < 15; ++i) {
         FrameAfter(PushMouseButtonDown, SDL_BUTTON_WHEELDOWN, 0, 0);
@@ -217,6 +223,16 @@ TEST_F(PlayScreen, WithSmallerCellsTheWheelOpensGapsWhereTheGridShows)
     for (const auto& p : pixels) {
         EXPECT_EQ(sdltest::RgbAt(engine.m_screen, p.x, p.y), p.rgb) << p.x << ", " << p.y;
     }
+}
+
+// One-pixel cells give radius 0: each grid line is the one point (0, 0), under the cells.
+TEST_F(PlayScreen, WithOnePixelCellsEachGridLineIsOnePoint)
+{
+    EnterWithCellPicture(1, 1);
+    ASSERT_EQ(play().Radius(), 0);
+    FrameAfter(PushMouseMotion, 470, 260);
+    EXPECT_EQ(RgbAt(engine.m_screen, 1, 0), 0x000000u);
+    EXPECT_EQ(RgbAt(engine.m_screen, 0, 1), 0x000000u);
 }
 
 TEST_F(PlayScreen, EscapeGoesBackToTheMenuWithTheBoardResetAndSpaceStartsAfresh)
@@ -287,6 +303,21 @@ TEST_F(PlayScreen, TheControlsPageComesAndGoesWithoutTouchingTheGame)
     FrameAfter(PushKeyDown, SDLK_ESCAPE);
     EXPECT_EQ(engine.Top(), CMenuState::Instance());
     EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), 0) << "leaving the board hides the system cursor";
+}
+
+// Pushed on an engine that set no video mode, the board has no screen to blacken, on entry
+// or on return from the controls page. Before it was ever entered it has no size: asked in
+// a fresh process, since any earlier test may have entered the one static instance.
+TEST(PlayScreenWithoutVideo, EntersAndLeavesWithNoScreen)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(std::exit(CPlayState::Instance()->Radius()), testing::ExitedWithCode(0), "");
+    CGameEngine idle;
+    idle.PushState(CPlayState::Instance());
+    EXPECT_EQ(CPlayState::Instance()->Radius(), kCellSize / 2);
+    idle.PushState(CItemState::Instance());
+    idle.PopState();
+    idle.PopState();
 }
 
 }  // namespace

@@ -6,7 +6,8 @@ Makes one small fault at a time in a private copy of the source tree, rebuilds i
 incrementally in a build folder of its own, and runs the unit suite, then the real-window
 suite if the unit suite passed. A mutant that no suite notices is a survivor; it fails the
 run unless tools/mutation/equivalent.txt lists it with the reason no observation can tell
-it apart.
+it apart. With --elsewhere it checks instead that the listed mutants marked "caught
+elsewhere by BUILD: TEST" are caught: each built in that build, whose TEST must fail.
 
 Python with only its standard library, because a text-level mutator is a few hundred lines
 of regular expressions and process control: clang-format's layout (a binary operator has a
@@ -48,6 +49,8 @@ WINDOW_SUITE = ("-L", "e2e", "-LE", "valgrind|wine|windows|wayland")
 UNIT_TIMEOUT = 180
 WINDOW_TIMEOUT = 900
 BUILD_TIMEOUT = 600
+# The web folder's first build in a copy builds SDL for the browser too.
+WEB_BUILD_TIMEOUT = 1800
 
 
 @dataclass
@@ -280,6 +283,21 @@ def all_mutants():
     return [m for f in game_sources() for m in mutants_of(f)]
 
 
+# An entry of equivalent.txt that is a fault all the same, which another build sees: its
+# reason starts "caught elsewhere by BUILD: TEST", TEST being a ctest name of that build.
+ELSEWHERE = re.compile(r"caught elsewhere by (sanitize|fuzz|web): (\S+)")
+
+
+def caught_elsewhere(listed):
+    """{id: (build, test)} of the listed mutants that another build catches."""
+    found = {}
+    for ident, line in listed.items():
+        match = ELSEWHERE.match(line.partition(" -- ")[2])
+        if match:
+            found[ident] = match.groups()
+    return found
+
+
 def read_equivalent():
     listed = {}
     for line in EQUIVALENT.read_text().splitlines() if EQUIVALENT.exists() else []:
@@ -293,13 +311,14 @@ def read_equivalent():
 os.environ.setdefault("SDL_AUDIODRIVER", "dummy")
 
 
-def run(command, cwd, timeout, log):
+def run(command, cwd, timeout, log, env=None):
     """The command's exit status, or None when it ran out of time (its group is ended)."""
+    Path(cwd).mkdir(parents=True, exist_ok=True)
     with open(log, "a") as out:
         out.write(f"$ {' '.join(command)}\n")
         out.flush()
         proc = subprocess.Popen(command, cwd=cwd, stdout=out, stderr=subprocess.STDOUT,
-                                start_new_session=True)
+                                start_new_session=True, env=env)
         try:
             return proc.wait(timeout=timeout)
         except subprocess.TimeoutExpired:
@@ -356,6 +375,104 @@ class Workspace:
         (self.src / rel).write_text(text)
 
 
+class ElsewhereSpace(Workspace):
+    """A copy of the tree and a build of the kind that an entry says catches its mutant:
+    the AddressSanitizer and UBSan build (its unit test program), the clang fuzz build (the
+    fuzz target, run on its corpus) or the web build (scripts/build-web.sh in the copy, and
+    the real-window test program built to drive its page in headless Chromium)."""
+
+    def __init__(self, folder, jobs, kind):
+        super().__init__(folder, jobs)
+        self.kind = kind
+        self.site = self.src / "build-web" / "site"
+
+    def configure(self, optimisation):
+        if (self.build / "CMakeCache.txt").exists():
+            return True
+        options = {"sanitize": ["-DNOUGHTS_SANITIZE=ON", "-DNOUGHTS_BUILD_TESTS=ON"],
+                   # Ten seconds a target: libFuzzer runs the whole corpus first, and the
+                   # mutants listed fail on it.
+                   "fuzz": ["-DCMAKE_CXX_COMPILER=clang++", "-DNOUGHTS_FUZZ=ON", "-DNOUGHTS_SANITIZE=ON",
+                            "-DNOUGHTS_BUILD_TESTS=OFF", "-DNOUGHTS_FUZZ_SECONDS=10"],
+                   "web": [f"-DNOUGHTS_E2E_WEB_SITE={self.site}"]}[self.kind]
+        return run(["cmake", "-S", str(self.src), "-B", str(self.build), *options,
+                    "-DNOUGHTS_BUILD_BENCHMARKS=OFF", "-DNOUGHTS_E2E_WINDOWS_ZIP="],
+                   self.folder, BUILD_TIMEOUT, self.log) == 0
+
+    def compile_game(self):
+        """Builds what a mutant changes: the web folder, or the program that runs the test."""
+        if self.kind == "web":
+            env = dict(os.environ)
+            # Emscripten's own libraries, once built for the tree's web folder, serve here too.
+            cache = ROOT / "build-web" / "emscripten-cache"
+            if "EM_CACHE" not in env and cache.is_dir():
+                env["EM_CACHE"] = str(cache)
+            return run(["bash", str(self.src / "scripts" / "build-web.sh")], self.folder,
+                       WEB_BUILD_TIMEOUT, self.log, env) == 0
+        return self.compile({"sanitize": UNIT_TARGETS, "fuzz": ("fuzz_draw", "fuzz_screens")}[self.kind])
+
+    def prepare(self):
+        """The copy built, and for the web the test program that drives the page: it is the
+        tests' own code, built once from the unmutated copy."""
+        self.sync()
+        if not self.configure("") or not self.compile_game():
+            return False
+        return self.kind != "web" or self.compile(("noughts_e2e_tests", "noughts_pictures"))
+
+    def passes(self, test):
+        name = re.sub(r"([.\[\]()*+?^$|\\])", r"\\\1", test)
+        status = run(["ctest", "--test-dir", str(self.build), "--no-tests=error", "--output-on-failure",
+                      "-R", f"^{name}$"], self.folder, WINDOW_TIMEOUT, self.log)
+        return status == 0
+
+
+def check_elsewhere(args, mutants, listed):
+    """Each chosen "caught elsewhere" mutant built in the build that is said to catch it, whose
+    named test must pass on the unmutated copy and fail on the mutant."""
+    elsewhere = caught_elsewhere(listed)
+    chosen = choose([m for m in mutants if m.ident in elsewhere and
+                     (not args.builds or elsewhere[m.ident][0] in args.builds)], args)
+    started, failures = time.monotonic(), []
+    print(f"{len(chosen)} of {len(elsewhere)} mutants caught elsewhere to check", flush=True)
+    for kind in ("sanitize", "fuzz", "web"):
+        batch = [m for m in chosen if elsewhere[m.ident][0] == kind]
+        if not batch:
+            continue
+        space = ElsewhereSpace(f"{args.work}-{kind}", args.jobs, kind)
+        began = time.monotonic()
+        if not space.prepare():
+            print(f"the unmutated copy does not build for {kind}: see {space.log}", file=sys.stderr)
+            return 1
+        tests = sorted({elsewhere[m.ident][1] for m in batch})
+        broken = [test for test in tests if not space.passes(test)]
+        if broken:
+            print(f"the unmutated copy fails in {kind}: {' '.join(broken)}; see {space.log}", file=sys.stderr)
+            return 1
+        print(f"{kind}: the copy built and passed {' '.join(tests)} in {time.monotonic() - began:.0f} s", flush=True)
+        originals = {}
+        for mutant in batch:
+            began = time.monotonic()
+            test = elsewhere[mutant.ident][1]
+            original = originals.setdefault(mutant.file, (space.src / mutant.file).read_text())
+            space.write(mutant.file, original[:mutant.start] + mutant.replacement + original[mutant.end:])
+            try:
+                outcome = "no build" if not space.compile_game() else \
+                    "missed" if space.passes(test) else "caught"
+            finally:
+                space.write(mutant.file, original)
+            if outcome != "caught":
+                failures.append(mutant)
+            print(f"{outcome:8} {time.monotonic() - began:4.0f} s by {kind}: {test} {mutant.ident} "
+                  f"{mutant.describe()}", flush=True)
+        # Left as the tree is, so that the next run's build starts from the real code.
+        space.compile_game()
+    print(f"{len(chosen)} mutants caught elsewhere checked in {time.monotonic() - started:.0f} s, "
+          f"{len(chosen) - len(failures)} caught")
+    for m in failures:
+        print(f"NOT CAUGHT {m.ident} {m.describe()}: {listed[m.ident].partition(' -- ')[2]}", file=sys.stderr)
+    return 1 if failures else 0
+
+
 def try_mutant(space, mutant, original):
     """'no build', 'unit', 'window' (the suite that killed it) or 'survived'."""
     space.write(mutant.file, original[:mutant.start] + mutant.replacement + original[mutant.end:])
@@ -406,6 +523,11 @@ def main():
     parser.add_argument("--survivors", help="write the survivors' ids and descriptions to FILE")
     parser.add_argument("--skip-baseline", action="store_true",
                         help="do not run the suites on the unmutated copy (the caller just ran them)")
+    parser.add_argument("--elsewhere", action="store_true",
+                        help="check that the builds named catch the mutants listed as caught elsewhere"
+                        " (with --ids, --sample, --builds: only those)")
+    parser.add_argument("--builds", nargs="*", choices=("sanitize", "fuzz", "web"),
+                        help="with --elsewhere: only the mutants these builds are said to catch")
     args = parser.parse_args()
 
     mutants = all_mutants()
@@ -420,6 +542,8 @@ def main():
         print("equivalent.txt names mutants that no longer exist:", *stale, file=sys.stderr)
         return 1
 
+    if args.elsewhere:
+        return check_elsewhere(args, mutants, equivalent)
     chosen = choose(mutants, args)
     space = Workspace(args.work, args.jobs)
     started = time.monotonic()
