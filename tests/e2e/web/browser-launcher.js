@@ -22,6 +22,7 @@
 //   NOUGHTS_E2E_WEB_SCREEN     WIDTHxHEIGHT@SCALE: the window's size in CSS pixels and
 //                              the device pixels per CSS pixel (else 800x600@1)
 //   NOUGHTS_E2E_WEB_AFTER_EXIT "stay": keep the page when the game ends (else exit)
+//   NOUGHTS_E2E_WEB_SLOW_LOAD  MS: the program (noughts.wasm) is served that much later
 //   NOUGHTS_FIXED_CLOCK        the second that the page's clock stands still at
 //   NOUGHTS_E2E_CHROMIUM       Chromium's binary (else /usr/lib/chromium/chromium)
 //   SDL_*                      passed on to the game's own environment
@@ -45,7 +46,7 @@ const kTypes = {
 // How often the page's output and exit status are copied out.
 const kPollMs = 20;
 // The keys the game answers, as WebDriver's key actions name them.
-const kKeys = { Space: ' ', Escape: '\uE00C', i: 'i' };
+const kKeys = { Space: ' ', Escape: '\uE00C', i: 'i', Tab: '\uE004', Enter: '\uE007' };
 const kEngines = ['chromium', 'firefox', 'webkit'];
 
 function fail(message) {
@@ -94,7 +95,8 @@ function serve(request, response) {
     }
     return;
   }
-  fs.readFile(file, (error, body) => {
+  const late = path.basename(file) === 'noughts.wasm' ? Number(environment.NOUGHTS_E2E_WEB_SLOW_LOAD || 0) : 0;
+  fs.readFile(file, (error, body) => setTimeout(() => {
     if (error) {
       response.writeHead(404).end();
       return;
@@ -103,7 +105,7 @@ function serve(request, response) {
       'Content-Type': kTypes[path.extname(file)] || 'application/octet-stream',
       'Cache-Control': 'no-store',
     }).end(body);
-  });
+  }, late));
 }
 
 let finished = false;
@@ -190,13 +192,43 @@ async function answer(pointer, line) {
     case 'click':
       await clickAt(await pagePoint(pointer.x, pointer.y));
       return '';
-    case 'key': {
+    case 'key':
+    case 'keydown':
+    case 'keyup': {
+      // Pressed and released, or (keydown, keyup) held or let go alone.
       const value = kKeys[words[0]];
       if (!value) throw new Error(`no key "${words[0]}"`);
-      await engine.performActions([{ type: 'key', id: 'keyboard',
-        actions: [{ type: 'keyDown', value }, { type: 'keyUp', value }] }]);
+      const actions = ['keyDown', 'keyUp'].filter((type) => verb === 'key' || type.toLowerCase() === verb);
+      await engine.performActions([{ type: 'key', id: 'keyboard', actions: actions.map((type) => ({ type, value })) }]);
       return '';
     }
+    case 'button':
+      // "button down|up N": the mouse's button N (WebDriver's 0 to 4) alone, for chords.
+      await engine.performActions([{ type: 'pointer', id: 'mouse', parameters: { pointerType: 'mouse' },
+        actions: [{ type: words[0] === 'down' ? 'pointerDown' : 'pointerUp', button: Number(words[1]) }] }]);
+      return '';
+    case 'wheel': {
+      // "wheel DX DY COUNT MS": COUNT scroll steps of DX, DY pixels at the pointer, MS apart.
+      const [deltaX, deltaY, count, duration] = words.map(Number);
+      const { x, y } = await pagePoint(pointer.x, pointer.y);
+      await engine.performActions([{ type: 'wheel', id: 'wheel', actions: Array.from({ length: count },
+        () => ({ type: 'scroll', x, y, deltaX, deltaY, duration, origin: 'viewport' })) }]);
+      return '';
+    }
+    case 'fingers': {
+      // "fingers X1 Y1 X2 Y2": two fingers down on two game pixels together, then up.
+      const points = [await pagePoint(words[0], words[1]), await pagePoint(words[2], words[3])];
+      await engine.performActions(points.map(({ x, y }, i) => ({ type: 'pointer', id: `finger${i}`,
+        parameters: { pointerType: 'touch' }, actions: [{ type: 'pointerMove', x, y, origin: 'viewport' },
+          { type: 'pointerDown', button: 0 }, { type: 'pointerUp', button: 0 }] })));
+      return '';
+    }
+    case 'hide':
+      await engine.hidePage();
+      return '';
+    case 'show':
+      await engine.showPage();
+      return '';
     case 'press': {
       // A button of the page, by id, pressed the way a player would: at its middle.
       const point = await engine.evaluate(`(() => { const e = document.getElementById(${JSON.stringify(words[0])});

@@ -133,19 +133,24 @@ async function start(options) {
         { width, height, deviceScaleFactor: scale, mobile: options.touch });
     },
 
-    // A tick at a time: the sources' nth actions together, then the longest pause.
+    // A tick at a time: the sources' nth actions together, then the longest pause. A
+    // scroll step goes out without waiting for the page to take it, as a wheel's steps come
+    // whether or not the page keeps up; every step is awaited at the end.
     async performActions(sources) {
       const ticks = Math.max(0, ...sources.map((source) => source.actions.length));
+      const scrolls = [];
       for (let tick = 0; tick < ticks; ++tick) {
         let pause = 0;
         for (const source of sources) {
           const action = source.actions[tick];
           if (!action) continue;
           pause = Math.max(pause, action.duration || 0);
-          await perform(source, action);
+          const done = perform(source, action);
+          await (action.type === 'scroll' ? scrolls.push(done) : done);
         }
         if (pause) await new Promise((resolve) => setTimeout(resolve, pause));
       }
+      await Promise.all(scrolls);
     },
 
     // The page's window minimised, as a player switching away from the browser does.
