@@ -50,12 +50,13 @@ protected:
                id + "'))";
     }
 
-    // The click lines the game has printed, two animation frames from now.
+    // How many click lines are printed, and the last, two animation frames from now.
     std::string ClickLinesTwoFramesOn()
     {
         return Page().Evaluate(
-            "new Promise(done => requestAnimationFrame(() => requestAnimationFrame(() => "
-            "done(window.noughts.stdout.split('click :').length - 1))))");
+            "new Promise(done => requestAnimationFrame(() => "
+            "requestAnimationFrame(() => done((lines => lines.length + ' ' + "
+            "lines.pop())(window.noughts.stdout.match(/click.*/g) || [])))))");
     }
 
     // Waits for the board drawn at a radius: its grey area ends at 9 radii.
@@ -71,19 +72,14 @@ protected:
         });
     }
 
-    // The run that taps on a phone, which has no wheel and where a tap has a finger.
-    bool TouchRun() { return Page().Evaluate("navigator.maxTouchPoints > 1") == "true"; }
-
     testing::AssertionResult OpenBoard()
     {
-        for (const RgbImage* picture : {&m_intro, &m_menu}) {
-            if (testing::AssertionResult shown = AwaitPicture(*picture); !shown) {
-                return shown;
-            }
-            AwaitWindow().PressKey(XK_space);
-        }
-        return AwaitBoardRadius(45);
+        testing::AssertionResult shown = AwaitPicture(m_intro);
+        return shown ? (Page().Request("key Space;key Space"), AwaitBoardRadius(45)) : shown;
     }
+
+    // The run that taps on a phone, which has no mouse.
+    bool TouchRun() { return Page().Evaluate("navigator.maxTouchPoints > 1") == "true"; }
 
     const RgbImage m_intro = LoadBmpPicture(PicturePath("intro.bmp"));
     const RgbImage m_menu = LoadBmpPicture(PicturePath("menu.bmp"));
@@ -176,84 +172,60 @@ TEST_F(WebPageTest, TheEndIsNoticedWithItsStatusAndRestartStartsTheGameAgain)
     EXPECT_TRUE(AwaitValue("window.noughts.exitStatus", "0"));
 }
 
-// The wheel as X11 gives it: a button 4 or 5 per notch's worth of scroll, small steps
-// added up, horizontal ones as 6 and 7, which the board ignores; and a long scroll taken
-// as fast as it comes, so that clicks after it are neither late nor lost.
-TEST_F(WebPageTest, TheWheelGivesAButtonANotchAndHoldsUpNoClickAfterIt)
+// The mouse as X11 gives it, each button on its own: back and forward (8, 9) keep the page;
+// chords lose no click (right held over a left click; left, middle, left let go first); the
+// wheel gives 4 or 5 a notch's worth of scroll, small steps added up, horizontal ones 6 and
+// 7; and a long scroll is drained as fast as it comes, holding up no click after it.
+TEST_F(WebPageTest, EveryMouseButtonAndWheelNotchCountsAloneAndHoldsUpNoClick)
 {
     Start(BuiltGame());
     if (TouchRun()) {
-        GTEST_SKIP() << "a phone has no wheel";
+        GTEST_SKIP() << "a phone has no mouse";
     }
-    ASSERT_TRUE(OpenBoard());
-    AwaitWindow().MoveTo(100, 40);
-    Page().Request("wheel 0 -25 4 0");  // two notches up in four steps
-    ASSERT_TRUE(AwaitBoardRadius(43));
-    Page().Request("wheel -200 0 1 0");  // four notches left
-    Page().Request("wheel 0 50 1 0");
-    ASSERT_TRUE(AwaitBoardRadius(44)) << "after four notches left and one down";
-
-    Page().Request("wheel 0 -50 180 16");  // three seconds of a notch a frame
-    AwaitWindow().Click();
-    EXPECT_EQ(ClickLinesTwoFramesOn(), "1") << "two frames after the click that ended a scroll";
-    AwaitWindow().MoveTo(190, 40);
-    AwaitWindow().Click();
-    EXPECT_EQ(ClickLinesTwoFramesOn(), "2");
-}
-
-// Every mouse button, each pressed and released on its own: back and forward (X11's 8 and
-// 9) keep the page, and a chord loses no click.
-TEST_F(WebPageTest, EveryMouseButtonCountsAloneAndBackStaysInTheGame)
-{
-    Start(BuiltGame());
     ASSERT_TRUE(OpenBoard());
     const std::string page = Page().Evaluate("location.href");
-    AwaitWindow().MoveTo(100, 40);
-    // Back, forward; right held over a left click; left, middle, and left let go first.
-    for (const char* request :
-         {"button down 3", "button up 3", "button down 4", "button up 4", "button down 2",
-          "button down 0", "button up 0", "button up 2", "button down 0", "button down 1",
-          "button up 0", "button up 1", "button down 0", "button up 0"}) {
-        Page().Request(request);
-    }
-    EXPECT_EQ(ClickLinesTwoFramesOn(), "3");
+    Page().Request(
+        "move 100 40;button down 3;button up 3;button down 4;button up 4;"
+        "button down 2;button down 0;button up 0;button up 2;"
+        "button down 0;button down 1;button up 0;button up 1;click");
+    EXPECT_EQ(ClickLinesTwoFramesOn(), "\"3 click : 100, 40, 1\"");
     EXPECT_EQ(Page().Evaluate("location.href"), page);
+    Page().Request("wheel 0 -25 4 0");  // two notches up in four steps
+    ASSERT_TRUE(AwaitBoardRadius(43));
+    Page().Request("wheel -200 0 1 0;wheel 0 50 1 0");  // four notches left, one down
+    ASSERT_TRUE(AwaitBoardRadius(44));
+    Page().Request("wheel 0 -50 180 16;click");  // three seconds of a notch a frame
+    EXPECT_EQ(ClickLinesTwoFramesOn(), "\"4 click : 100, 40, 1\"") << "two frames on";
+    Page().Request("move 190 40;click");
+    EXPECT_EQ(ClickLinesTwoFramesOn(), "\"5 click : 190, 40, 1\"");
 }
 
-// Keys as a desktop window has them: none before the game runs, none left held when the
-// page goes behind another (which redraws it when it is back), and the page's own again
-// once the game has ended, with the pointer shown.
+// Keys as a desktop window has them: none before the game runs, none left held when the page
+// goes behind another (drawn again when back), and the page's own once the game has ended.
 TEST_F(WebPageTest, KeysReachTheGameOnlyWhileItRunsAndNoneStaysHeldWhenThePageGoes)
 {
     GameLaunch launch = BuiltGame();
     launch.environment.Set("NOUGHTS_E2E_WEB_SLOW_LOAD", "1500");
     launch.environment.Set("NOUGHTS_E2E_WEB_AFTER_EXIT", "stay");
     Start(launch);
-    AwaitWindow().PressKey(XK_space);  // while the program loads
-    AwaitWindow().PressKey(XK_space);
+    Page().Request("key Space;key Space");  // while the program loads
     ASSERT_TRUE(AwaitPicture(m_intro));
-    Page().Request("keydown Space");
-    ASSERT_TRUE(AwaitPicture(m_menu)) << "the Spaces pressed while loading reached the game";
-    Page().Request("hide");  // Space is let go behind another window
+    Page().Request("keydown Space;hide");  // and let go behind another window
     Page().Evaluate("document.getElementById('canvas').getContext('2d').clearRect(0, 0, 480, 272)");
     Page().Request("show");
-    ASSERT_TRUE(AwaitPicture(m_menu)) << "not drawn again once shown";
-    AwaitWindow().PressKey(XK_space);
+    ASSERT_TRUE(AwaitPicture(m_menu)) << "after Spaces while loading, one held, a hidden page";
+    Page().Request("key Space");
     ASSERT_TRUE(AwaitBoardRadius(45)) << "Space after the page came back";
-
-    for (int i = 0; i < 3; ++i) {
-        AwaitWindow().PressKey(XK_Escape);
-    }
+    Page().Request("key Escape;key Escape;key Escape");
     ASSERT_TRUE(AwaitValue("window.noughts.exitStatus", "0"));
     EXPECT_EQ(Page().Evaluate("getComputedStyle(document.getElementById('canvas')).cursor"),
               "\"auto\"");
-    Page().Request("key Tab");
-    Page().Request("key Enter");
-    EXPECT_TRUE(AwaitValue("window.noughts.exitStatus", "null")) << "Tab and Enter did not restart";
+    Page().Request("key Tab;key Enter");
+    EXPECT_TRUE(AwaitValue("window.noughts.exitStatus", "null")) << "Tab and Enter: no restart";
 }
 
-// Taps as X11's pointer emulation has them: one lands under the finger wherever SDL's
-// pointer was warped meanwhile, and a second finger is not the pointer.
+// Taps as under X11's pointer emulation: one lands under the finger wherever SDL's pointer
+// was warped (a new board puts it in the middle), and a second finger is not the pointer.
 TEST_F(WebPageTest, ATapLandsUnderTheFingerAndASecondFingerIsNotThePointer)
 {
     Start(BuiltGame());
@@ -261,43 +233,34 @@ TEST_F(WebPageTest, ATapLandsUnderTheFingerAndASecondFingerIsNotThePointer)
         GTEST_SKIP() << "a run without touch";
     }
     ASSERT_TRUE(OpenBoard());
-    AwaitWindow().MoveTo(60, 200);
-    AwaitWindow().Click();
-    AwaitWindow().PressKey(XK_Escape);
+    Page().Request("move 60 200;click;key Escape");
     ASSERT_TRUE(AwaitPicture(m_menu));
-    AwaitWindow().PressKey(XK_space);  // the new board warps SDL's pointer to its middle
+    Page().Request("key Space");
     ASSERT_TRUE(AwaitBoardRadius(45));
-    AwaitWindow().Click();
+    Page().Request("click");
+    EXPECT_EQ(ClickLinesTwoFramesOn(), "\"2 click : 60, 200, 1\"");
     Page().Request("fingers 100 40 190 130");
-    EXPECT_EQ(ClickLinesTwoFramesOn(), "3");
-    EXPECT_EQ(Page().Evaluate("window.noughts.stdout.match(/click.*/g).join()"),
-              "\"click : 60, 200, 1,click : 60, 200, 1,click : 100, 40, 1\"");
+    EXPECT_EQ(ClickLinesTwoFramesOn(), "\"3 click : 100, 40, 1\"");
 }
 
-// A page that waits for input without drawing still answers at once after a long idle, and
-// a gamepad, read at each animation frame while one is connected, keeps its place among
-// the other input. The pad is the page's own stand-in: no real one can be plugged in here.
+// An idle page answers at once even after a long wait, and a gamepad (a stand-in: none can be
+// plugged in here), read at each animation frame while connected, keeps its place in the input.
 TEST_F(WebPageTest, AnIdlePageAnswersAtOnceAndAGamepadKeepsItsPlaceInTheInput)
 {
     Start(BuiltGame());
     ASSERT_TRUE(OpenBoard());
     std::this_thread::sleep_for(std::chrono::seconds(6));
-    AwaitWindow().MoveTo(100, 40);
-    AwaitWindow().Click();
-    EXPECT_EQ(ClickLinesTwoFramesOn(), "1") << "two frames after a click that ended 6 s of idle";
-
+    Page().Request("move 100 40;click");
+    EXPECT_EQ(ClickLinesTwoFramesOn(), "\"1 click : 100, 40, 1\"") << "after 6 s idle";
     Page().Evaluate(
         "(window.pad = { connected: true, buttons: Array.from({ length: 17 }, () => "
         "({ pressed: false })) }, navigator.getGamepads = () => [window.pad], "
-        "dispatchEvent(new Event('gamepadconnected')))");
-    Page().Evaluate("window.pad.buttons[8].pressed = true");
+        "dispatchEvent(new Event('gamepadconnected')), pad.buttons[8].pressed = true)");
     ASSERT_TRUE(AwaitPicture(m_menu)) << "after the pad's back button";
-    Page().Evaluate(
-        "(window.pad.buttons[8].pressed = false, window.pad.buttons[9].pressed = true)");
+    Page().Evaluate("(pad.buttons[8].pressed = false, pad.buttons[9].pressed = true)");
     ClickLinesTwoFramesOn();  // the pad read twice
-    AwaitWindow().PressKey(XK_i);
-    EXPECT_TRUE(AwaitPicture(LoadBmpPicture(PicturePath("item.bmp"))))
-        << "the pad's start, then i: the board, then its controls page";
+    Page().Request("key i");
+    EXPECT_TRUE(AwaitPicture(LoadBmpPicture(PicturePath("item.bmp")))) << "its start, then i";
 }
 
 }  // namespace

@@ -218,6 +218,14 @@ std::string WebWindow::Evaluate(const std::string& expression)
     return Require("evaluate " + line);
 }
 
+void WebWindow::Request(const std::string& requests)
+{
+    std::istringstream list(requests);
+    for (std::string request; std::getline(list, request, ';');) {
+        Require(request);
+    }
+}
+
 std::optional<std::string> WebWindow::WhyUnsupported(const std::string& feature)
 {
     const std::string answer = Require("supports " + feature);

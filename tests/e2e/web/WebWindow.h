@@ -43,9 +43,9 @@ public:
     void PressElement(const std::string& id);
     // The JSON text of a page expression's value.
     std::string Evaluate(const std::string& expression);
-    // Any other request of the launcher's ("button down 2", "wheel DX DY COUNT MS",
-    // "keydown Space", "hide", "fingers X1 Y1 X2 Y2"...); throws if it is refused.
-    void Request(const std::string& request) { Require(request); }
+    // Requests of the launcher's, separated by ";" ("move X Y;button down 2", "wheel DX DY
+    // COUNT MS", "keydown Space", "hide", "fingers X1 Y1 X2 Y2"...); throws at a refused one.
+    void Request(const std::string& requests);
     // Why the browser cannot do a feature ("touch", "viewport", "hidePage", ...), for a
     // test's GTEST_SKIP(); nothing when it can.
     std::optional<std::string> WhyUnsupported(const std::string& feature);

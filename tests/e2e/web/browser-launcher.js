@@ -224,10 +224,8 @@ async function answer(pointer, line) {
       return '';
     }
     case 'hide':
-      await engine.hidePage();
-      return '';
     case 'show':
-      await engine.showPage();
+      await (verb === 'hide' ? engine.hidePage() : engine.showPage());
       return '';
     case 'press': {
       // A button of the page, by id, pressed the way a player would: at its middle.
