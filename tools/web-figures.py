@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 """Measures the web build (README, "Play it in a browser"): the folder's size, its size
 compressed, the time from opening the page to the first frame on a local server, and the
-frame rate and CPU share while the board is up, in headless Chromium.
+frame rate and CPU share while nobody plays, on the title and on the empty board, in
+headless Chromium.
 
     python3 tools/web-figures.py [SITE_DIR] [--loads N] [--seconds S]
 
@@ -150,11 +151,26 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
+def idle(browser, where, seconds):
+    """The frames shown and the whole browser's CPU share while nobody plays: in the
+    first SECONDS after the last input (after one to settle), then in the next SECONDS,
+    once the page has stopped looking for a newly connected gamepad (5 s after input)."""
+    time.sleep(1.0)
+    for when in ("from 1 s after the last input", "then"):
+        frames = browser.evaluate("window.noughtsFrames.count")
+        cpu, start = browser.cpu_seconds(), time.monotonic()
+        time.sleep(seconds)
+        frames = browser.evaluate("window.noughtsFrames.count") - frames
+        cpu, wall = browser.cpu_seconds() - cpu, time.monotonic() - start
+        print(f"idle {where}, {when}, for {wall:.1f} s: {frames / wall:.1f} frames/s, "
+              f"Chromium's CPU {100 * cpu / wall:.1f}% of one core")
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("site", nargs="?", default="build-web/site")
     parser.add_argument("--loads", type=int, default=5, help="page loads timed")
-    parser.add_argument("--seconds", type=float, default=10.0, help="time on the board")
+    parser.add_argument("--seconds", type=float, default=10.0, help="time idle on each screen")
     options = parser.parse_args()
     site = Path(options.site)
     files = sorted(p for p in site.iterdir() if p.is_file())
@@ -173,17 +189,12 @@ def main():
         print(f"first frame after opening the page (ms, {options.loads} loads): median "
               f"{statistics.median(firsts):.0f}, range {min(firsts):.0f} to {max(firsts):.0f}")
 
-        browser.press(" ", "Space", 32)
-        browser.await_true("window.noughtsFrames.count > 2")
-        browser.press(" ", "Space", 32)
-        time.sleep(1.0)
-        frames = browser.evaluate("window.noughtsFrames.count")
-        cpu, start = browser.cpu_seconds(), time.monotonic()
-        time.sleep(options.seconds)
-        frames = browser.evaluate("window.noughtsFrames.count") - frames
-        cpu, wall = browser.cpu_seconds() - cpu, time.monotonic() - start
-        print(f"on the board for {wall:.1f} s: {frames / wall:.1f} frames/s, "
-              f"Chromium's CPU {100 * cpu / wall:.1f}% of one core")
+        idle(browser, "on the title", options.seconds)
+        for _ in range(2):  # the menu, then the board
+            frames = browser.evaluate("window.noughtsFrames.count")
+            browser.press(" ", "Space", 32)
+            browser.await_true(f"window.noughtsFrames.count > {frames}")
+        idle(browser, "on the empty board", options.seconds)
     finally:
         browser.close()
         server.shutdown()

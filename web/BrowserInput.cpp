@@ -4,19 +4,35 @@
 #include <SDL.h>
 #include <emscripten.h>
 
+#include <array>
+
 // SDL's entry points for video drivers (its src/events/SDL_events_c.h), which the library
 // exports; the browser page is this build's video driver as far as input goes.
 extern "C" {
 int SDL_PrivateMouseMotion(Uint8 buttonstate, int relative, Sint16 x, Sint16 y);
 int SDL_PrivateMouseButton(Uint8 state, Uint8 button, Sint16 x, Sint16 y);
 int SDL_PrivateKeyboard(Uint8 state, SDL_keysym* key);
+int SDL_PrivateAppActive(Uint8 gain, Uint8 state);
 }
 
 namespace {
 
-// One queued input as the page's script lays it out: what, pressed or not, which
-// button or key, and where (game pixels, for the pointer).
-enum class InputKind { None = 0, Motion = 1, MouseButton = 2, Key = 3, JoystickButton = 4 };
+// SDL's queue holds 127 events and drops what comes beyond. One input makes one event,
+// but a loss of focus makes one more for each key held: input is handed over only while
+// the queue is below this, which leaves room for that.
+constexpr int kQueueFill = 64;
+
+// One queued input as the page's script lays it out: what, pressed (gained) or not,
+// which button or key, and where (game pixels, for the pointer).
+enum class InputKind {
+    None = 0,
+    Motion = 1,
+    MouseButton = 2,
+    Key = 3,
+    JoystickButton = 4,
+    Focus = 5,
+    Visible = 6,
+};
 struct BrowserInput {
     int kind;
     int pressed;
@@ -25,8 +41,10 @@ struct BrowserInput {
     int y;
 };
 
+EM_JS(int, PageInputPending, (), { return Module.noughtsInputPending() ? 1 : 0; });
+
 EM_JS(int, TakeBrowserInput, (BrowserInput * input), {
-    var next = Module.noughtsTakeInput ? Module.noughtsTakeInput() : null;
+    var next = Module.noughtsTakeInput();
     if (!next) {
         return 0;
     }
@@ -66,9 +84,22 @@ void Deliver(const BrowserInput& input)
         SDL_PushEvent(&event);
         break;
     }
+    case InputKind::Focus:
+        SDL_PrivateAppActive(static_cast<Uint8>(input.pressed), SDL_APPINPUTFOCUS);
+        break;
+    case InputKind::Visible:
+        // A hidden page is a minimised window: SDL releases the mouse's buttons too.
+        SDL_PrivateAppActive(static_cast<Uint8>(input.pressed), SDL_APPACTIVE);
+        break;
     case InputKind::None:
         break;
     }
+}
+
+int QueuedEvents()
+{
+    static std::array<SDL_Event, kQueueFill> peeked;
+    return SDL_PeepEvents(peeked.data(), kQueueFill, SDL_PEEKEVENT, SDL_ALLEVENTS);
 }
 
 }  // namespace
@@ -76,7 +107,12 @@ void Deliver(const BrowserInput& input)
 void DeliverBrowserInput()
 {
     BrowserInput input{};
-    while (TakeBrowserInput(&input) != 0) {
+    while (QueuedEvents() < kQueueFill && TakeBrowserInput(&input) != 0) {
         Deliver(input);
     }
+}
+
+bool BrowserInputPending()
+{
+    return QueuedEvents() > 0 || PageInputPending() != 0;
 }

@@ -8,6 +8,18 @@
 #include <cstring>
 #include <vector>
 
+namespace {
+
+// The surface's bytes as last copied into the canvas; empty once forgotten.
+std::vector<std::uint8_t> shownPixels;
+
+std::size_t SurfaceBytes(const SDL_Surface& screen)
+{
+    return static_cast<std::size_t>(screen.pitch) * static_cast<std::size_t>(screen.h);
+}
+
+}  // namespace
+
 EM_JS(void, PutCanvasPixels, (const std::uint8_t* rgba, int width, int height), {
     var context = Module.canvasContext;
     if (!context) {
@@ -17,7 +29,23 @@ EM_JS(void, PutCanvasPixels, (const std::uint8_t* rgba, int width, int height), 
     context.putImageData(new ImageData(bytes, width, height), 0, 0);
 });
 
-EM_JS(void, SetCanvasCursor, (int shown), { Module.canvas.style.cursor = shown ? "" : "none"; });
+// Set only on a change: each write of the style costs the page a style pass.
+EM_JS(void, SetCanvasCursor, (int shown), {
+    var cursor = shown ? "" : "none";
+    if (Module.canvas.style.cursor != cursor) {
+        Module.canvas.style.cursor = cursor;
+    }
+});
+
+bool CanvasShows(SDL_Surface& screen)
+{
+    if (shownPixels.size() != SurfaceBytes(screen) || SDL_LockSurface(&screen) < 0) {
+        return false;
+    }
+    const bool same = std::memcmp(screen.pixels, shownPixels.data(), shownPixels.size()) == 0;
+    SDL_UnlockSurface(&screen);
+    return same;
+}
 
 void PresentToCanvas(SDL_Surface& screen)
 {
@@ -30,6 +58,7 @@ void PresentToCanvas(SDL_Surface& screen)
     rgba.resize(static_cast<std::size_t>(screen.w) * static_cast<std::size_t>(screen.h) * 4);
     const SDL_PixelFormat& format = *screen.format;
     const auto* rows = static_cast<const std::uint8_t*>(screen.pixels);
+    shownPixels.assign(rows, rows + SurfaceBytes(screen));
     std::size_t out = 0;
     for (int y = 0; y < screen.h; ++y) {
         const std::uint8_t* row = rows + static_cast<std::ptrdiff_t>(y) * screen.pitch;
@@ -44,6 +73,11 @@ void PresentToCanvas(SDL_Surface& screen)
     }
     SDL_UnlockSurface(&screen);
     PutCanvasPixels(rgba.data(), screen.w, screen.h);
+}
+
+void ForgetCanvasContents()
+{
+    shownPixels.clear();
 }
 
 void ShowSystemCursor(bool shown)

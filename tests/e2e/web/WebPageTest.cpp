@@ -6,13 +6,17 @@
 
 #include <X11/keysym.h>
 
+#include <chrono>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <thread>
 
 // What only the web page has around the game: the buttons that stand in for the keys a
-// phone lacks, the canvas scaled to the window by whole device pixels, and the notice at
-// the game's end with its restart. Run with the mouse and with taps, at each screen of the
-// driver's cases (tests/e2e/web/WebDriver.cmake).
+// phone lacks, the canvas scaled to the window by whole device pixels, the notice at the
+// game's end with its restart, and the browser's input made into a desktop's, at the
+// desktop's pace. Run with the mouse and with taps, at each screen of the driver's cases
+// (tests/e2e/web/WebDriver.cmake).
 namespace e2e {
 namespace {
 
@@ -46,6 +50,37 @@ protected:
                "!== 'hidden')(document.getElementById('" +
                id + "'))";
     }
+
+    // How many click lines are printed, and the last, two animation frames from now.
+    std::string ClickLinesTwoFramesOn()
+    {
+        return Page().Evaluate(
+            "new Promise(done => requestAnimationFrame(() => "
+            "requestAnimationFrame(() => done((lines => lines.length + ' ' + "
+            "lines.pop())(window.noughts.stdout.match(/click.*/g) || [])))))");
+    }
+
+    // Waits for the board drawn at a radius: its grey area ends at 9 radii.
+    testing::AssertionResult AwaitBoardRadius(int radius)
+    {
+        return AwaitScreen([radius](const RgbImage& screen) {
+            int x = screen.width;
+            while (x > 0 && screen.At(x - 1, 1) != 0x808080) {
+                --x;
+            }
+            return x == 9 * radius ? testing::AssertionSuccess()
+                                   : testing::AssertionFailure() << "the grey ends at " << x;
+        });
+    }
+
+    testing::AssertionResult OpenBoard()
+    {
+        testing::AssertionResult shown = AwaitPicture(m_intro);
+        return shown ? (Page().Request("key Space;key Space"), AwaitBoardRadius(45)) : shown;
+    }
+
+    // The run that taps on a phone, which has no mouse.
+    bool TouchRun() { return Page().Evaluate("navigator.maxTouchPoints > 1") == "true"; }
 
     const RgbImage m_intro = LoadBmpPicture(PicturePath("intro.bmp"));
     const RgbImage m_menu = LoadBmpPicture(PicturePath("menu.bmp"));
@@ -136,6 +171,100 @@ TEST_F(WebPageTest, TheEndIsNoticedWithItsStatusAndRestartStartsTheGameAgain)
     AwaitWindow().PressKey(XK_Escape);
     AwaitWindow().PressKey(XK_Escape);
     EXPECT_TRUE(AwaitValue("window.noughts.exitStatus", "0"));
+}
+
+// The mouse as X11 gives it, each button on its own: back and forward (8, 9) keep the page;
+// chords lose no click (right held over a left click; left, middle, left let go first); the
+// wheel gives 4 or 5 a notch's worth of scroll, small steps added up, horizontal ones 6 and
+// 7; and a long scroll is drained as fast as it comes, holding up no click after it.
+TEST_F(WebPageTest, EveryMouseButtonAndWheelNotchCountsAloneAndHoldsUpNoClick)
+{
+    Start(BuiltGame());
+    if (TouchRun()) {
+        GTEST_SKIP() << "a phone has no mouse";
+    }
+    ASSERT_TRUE(OpenBoard());
+    const std::string page = Page().Evaluate("location.href");
+    Page().Request(
+        "move 100 40;button down 3;button up 3;button down 4;button up 4;"
+        "button down 2;button down 0;button up 0;button up 2;"
+        "button down 0;button down 1;button up 0;button up 1;click");
+    EXPECT_EQ(ClickLinesTwoFramesOn(), "\"3 click : 100, 40, 1\"");
+    EXPECT_EQ(Page().Evaluate("location.href"), page);
+    Page().Request("wheel 0 -25 4 0");  // two notches up in four steps
+    ASSERT_TRUE(AwaitBoardRadius(43));
+    Page().Request("wheel -200 0 1 0;wheel 0 50 1 0");  // four notches left, one down
+    ASSERT_TRUE(AwaitBoardRadius(44));
+    Page().Request("wheel 0 -50 180 16;click");  // three seconds of a notch a frame
+    EXPECT_EQ(ClickLinesTwoFramesOn(), "\"4 click : 100, 40, 1\"") << "two frames on";
+    Page().Request("move 190 40;click");
+    EXPECT_EQ(ClickLinesTwoFramesOn(), "\"5 click : 190, 40, 1\"");
+}
+
+// Keys as a desktop window has them: none before the game runs, none left held when the page
+// goes behind another (drawn again when back), and the page's own once the game has ended.
+TEST_F(WebPageTest, KeysReachTheGameOnlyWhileItRunsAndNoneStaysHeldWhenThePageGoes)
+{
+    GameLaunch launch = BuiltGame();
+    launch.environment.Set("NOUGHTS_E2E_WEB_SLOW_LOAD", "1500");
+    launch.environment.Set("NOUGHTS_E2E_WEB_AFTER_EXIT", "stay");
+    Start(launch);
+    if (const std::optional<std::string> why = Page().WhyUnsupported("hidePage")) {
+        GTEST_SKIP() << *why;
+    }
+    Page().Request("key Space;key Space");  // while the program loads
+    ASSERT_TRUE(AwaitPicture(m_intro));
+    Page().Request("keydown Space;hide");  // and let go behind another window
+    Page().Evaluate("document.getElementById('canvas').getContext('2d').clearRect(0, 0, 480, 272)");
+    Page().Request("show");
+    ASSERT_TRUE(AwaitPicture(m_menu)) << "after Spaces while loading, one held, a hidden page";
+    Page().Request("key Space");
+    ASSERT_TRUE(AwaitBoardRadius(45)) << "Space after the page came back";
+    Page().Request("key Escape;key Escape;key Escape");
+    ASSERT_TRUE(AwaitValue("window.noughts.exitStatus", "0"));
+    EXPECT_EQ(Page().Evaluate("getComputedStyle(document.getElementById('canvas')).cursor"),
+              "\"auto\"");
+    Page().Request("key Tab;key Enter");
+    EXPECT_TRUE(AwaitValue("window.noughts.exitStatus", "null")) << "Tab and Enter: no restart";
+}
+
+// Taps as under X11's pointer emulation: one lands under the finger wherever SDL's pointer
+// was warped (a new board puts it in the middle), and a second finger is not the pointer.
+TEST_F(WebPageTest, ATapLandsUnderTheFingerAndASecondFingerIsNotThePointer)
+{
+    Start(BuiltGame());
+    if (!TouchRun()) {
+        GTEST_SKIP() << "a run without touch";
+    }
+    ASSERT_TRUE(OpenBoard());
+    Page().Request("move 60 200;click;key Escape");
+    ASSERT_TRUE(AwaitPicture(m_menu));
+    Page().Request("key Space");
+    ASSERT_TRUE(AwaitBoardRadius(45));
+    Page().Request("click");
+    EXPECT_EQ(ClickLinesTwoFramesOn(), "\"2 click : 60, 200, 1\"");
+    Page().Request("fingers 100 40 190 130");
+    EXPECT_EQ(ClickLinesTwoFramesOn(), "\"3 click : 100, 40, 1\"");
+}
+
+// An idle page answers at once even after a long wait, and a gamepad (a stand-in: none can be
+// plugged in here), read at each animation frame while connected, keeps its place in the input.
+TEST_F(WebPageTest, AnIdlePageAnswersAtOnceAndAGamepadKeepsItsPlaceInTheInput)
+{
+    Start(BuiltGame());
+    ASSERT_TRUE(OpenBoard());
+    std::this_thread::sleep_for(std::chrono::seconds(6));
+    Page().Request("move 100 40;click");
+    EXPECT_EQ(ClickLinesTwoFramesOn(), "\"1 click : 100, 40, 1\"") << "after 6 s idle";
+    Page().Evaluate(
+        "(window.pad = { connected: true, buttons: Array.from({ length: 17 }, () => "
+        "({ pressed: false })) }, navigator.getGamepads = () => [window.pad], "
+        "dispatchEvent(new Event('gamepadconnected')), pad.buttons[8].pressed = true)");
+    ASSERT_TRUE(AwaitPicture(m_menu)) << "after the pad's back button";
+    Page().Evaluate("(pad.buttons[8].pressed = false, pad.buttons[9].pressed = true)");
+    ClickLinesTwoFramesOn();  // the pad read twice
+    Page().Request("key i");
+    EXPECT_TRUE(AwaitPicture(LoadBmpPicture(PicturePath("item.bmp")))) << "its start, then i";
 }
 
 }  // namespace

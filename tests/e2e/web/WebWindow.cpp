@@ -218,4 +218,21 @@ std::string WebWindow::Evaluate(const std::string& expression)
     return Require("evaluate " + line);
 }
 
+void WebWindow::Request(const std::string& requests)
+{
+    std::istringstream list(requests);
+    for (std::string request; std::getline(list, request, ';');) {
+        Require(request);
+    }
+}
+
+std::optional<std::string> WebWindow::WhyUnsupported(const std::string& feature)
+{
+    const std::string answer = Require("supports " + feature);
+    if (answer.rfind("no ", 0) == 0) {
+        return answer.substr(3);
+    }
+    return std::nullopt;
+}
+
 }  // namespace e2e
