@@ -22,7 +22,7 @@ if [ ! -w "$(dirname "$(command -v emcc)")/../share/emscripten/cache" ] && [ -z 
 fi
 
 # Everything SDL's build must be redone for; a change here rebuilds it.
-sdl_stamp="$(cat "$root"/web/sdl12/* | sha256sum | cut -c1-16) $(emcc --version | head -n 1)"
+sdl_stamp="$(cat "$root"/web/sdl12/* | sha256sum | cut -c1-16) $(emcc --version | sed -n 1p)"
 if [ ! -f "$sdl/built" ] || [ "$(cat "$sdl/built")" != "$sdl_stamp" ]; then
   rm -rf "$out/sdl-source" "$out/sdl-build" "$sdl"
   source_dir=$(bash "$root/scripts/fetch-sdl-source.sh" "$out/sdl-source")
