@@ -21,7 +21,8 @@ if [ ! -w "$(dirname "$(command -v emcc)")/../share/emscripten/cache" ] && [ -z 
   export EM_CACHE=$out/emscripten-cache
 fi
 
-# Everything SDL's build must be redone for; a change here rebuilds it.
+# Everything SDL's build must be redone for; a change here rebuilds it. sed reads emcc's
+# whole answer: head would close the pipe early, and emcc's failed write end the script.
 sdl_stamp="$(cat "$root"/web/sdl12/* | sha256sum | cut -c1-16) $(emcc --version | sed -n 1p)"
 if [ ! -f "$sdl/built" ] || [ "$(cat "$sdl/built")" != "$sdl_stamp" ]; then
   rm -rf "$out/sdl-source" "$out/sdl-build" "$sdl"

@@ -36,9 +36,10 @@ gtest_discover_tests(noughts_e2e_tests
   PROPERTIES TIMEOUT 180 RUN_SERIAL TRUE)
 
 # The driver's other cases, on the tests that click most: taps on a phone held upright,
-# whose canvas is scaled to whole device pixels below its CSS pixels, and the mouse on a
-# large screen, where the canvas shows three times its size.
-foreach(name touch large)
+# whose canvas is scaled to whole device pixels below its CSS pixels, and held sideways,
+# with the keys beside the picture; and the mouse on a large screen, where the canvas
+# shows three times its size.
+foreach(name touch landscape large)
   gtest_discover_tests(noughts_e2e_tests
     TEST_PREFIX web.${name}.
     TEST_FILTER "*/WholeGameTest.*"
@@ -52,7 +53,7 @@ endforeach()
 # mouse and with taps, at each case's screen.
 add_executable(noughts_web_tests ${CMAKE_CURRENT_SOURCE_DIR}/web/WebPageTest.cpp)
 target_link_libraries(noughts_web_tests PRIVATE noughts_e2e_support)
-foreach(name plain touch large)
+foreach(name plain touch landscape large)
   gtest_discover_tests(noughts_web_tests
     TEST_PREFIX web.${name}.
     TEST_LIST NOUGHTS_WEB_PAGE_${name}_TESTS
