@@ -5,8 +5,8 @@
 #include "tests/e2e/support/WindowSystem.h"
 
 // The web game's "display server" for one test: a folder of the test's where the game's
-// launcher (tests/e2e/web/browser-launcher.js, which serves the page and runs headless
-// Chromium) puts its control socket and the browser's profile. The launcher is the game's
+// launcher (tests/e2e/web/browser-launcher.js, which serves the page and runs a headless
+// browser) puts its control socket and the browser's profile. The launcher is the game's
 // process; its window is the page's canvas (WebWindow), reached through that socket. Owns
 // the folder, which goes when the object goes, after the game.
 namespace e2e {

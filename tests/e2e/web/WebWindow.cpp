@@ -218,4 +218,13 @@ std::string WebWindow::Evaluate(const std::string& expression)
     return Require("evaluate " + line);
 }
 
+std::optional<std::string> WebWindow::WhyUnsupported(const std::string& feature)
+{
+    const std::string answer = Require("supports " + feature);
+    if (answer.rfind("no ", 0) == 0) {
+        return answer.substr(3);
+    }
+    return std::nullopt;
+}
+
 }  // namespace e2e

@@ -8,12 +8,13 @@
 #include <optional>
 #include <string>
 
-// The web game's canvas in headless Chromium, through its launcher's control socket: one
+// The web game's canvas in a headless browser, through its launcher's control socket: one
 // request a line ("geometry", "capture", "move X Y", "click", "key NAME", "press ID",
-// "evaluate JS"), each answered by one line, "ok ..." or "error REASON". The launcher
-// turns input into the browser's own input events (mouse, or taps where the test run asks
-// for touch), mapped from game pixels to page points through the canvas's box on the page,
-// and reads the canvas's pixels exactly. Owns the connection; the launcher owns the page.
+// "evaluate JS", "supports FEATURE"), each answered by one line, "ok ..." or "error
+// REASON". The launcher turns input into the browser's own input events (mouse, or taps
+// where the test run asks for touch), mapped from game pixels to page points through the
+// canvas's box on the page, and reads the canvas's pixels exactly. Owns the connection;
+// the launcher owns the page.
 namespace e2e {
 
 class WebWindow final : public GameWindow {
@@ -42,6 +43,9 @@ public:
     void PressElement(const std::string& id);
     // The JSON text of a page expression's value.
     std::string Evaluate(const std::string& expression);
+    // Why the browser cannot do a feature ("touch", "viewport", "hidePage", ...), for a
+    // test's GTEST_SKIP(); nothing when it can.
+    std::optional<std::string> WhyUnsupported(const std::string& feature);
 
 private:
     explicit WebWindow(int socket) : m_socket(socket) {}

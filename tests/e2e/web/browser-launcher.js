@@ -1,8 +1,8 @@
 #!/usr/bin/env node
 // SPDX-License-Identifier: MIT
 // The web game as a process, for the real-window tests: `browser-launcher.js PAGE ARGS...`
-// serves PAGE's folder on 127.0.0.1, opens PAGE in headless Chromium with ARGS as the
-// game's arguments, copies what the game writes to its standard output and error to this
+// serves PAGE's folder on 127.0.0.1, opens PAGE in a browser with ARGS as the game's
+// arguments, copies what the game writes to its standard output and error to this
 // process's own, and exits with the game's exit status. So the harness starts, reads and
 // waits for the web game as it does for the desktop one.
 //
@@ -10,8 +10,12 @@
 // page's folder, since the page fetches them into the game's working directory: a test
 // that damages or removes one in its own folder sees the game react as on a desktop.
 //
-// Node speaks JSON natively and is there wherever Emscripten is, so the launcher needs no
-// package beyond the browser. The environment steers it:
+// This file is the same for every browser: the protocol each one speaks is in engines/
+// (chromium.js, ...), which turn WebDriver's action sources into the browser's input and
+// evaluate the page's expressions. Node speaks JSON natively and is there wherever
+// Emscripten is, so the launcher needs no package beyond the browser. The environment
+// steers it:
+//   NOUGHTS_E2E_BROWSER        the engine: chromium (the default), firefox or webkit
 //   NOUGHTS_E2E_WEB_RUN_DIR    a folder of the test's: the control socket "control" and
 //                              the browser's profile go there (else a folder of its own)
 //   NOUGHTS_E2E_WEB_INPUT      "touch": clicks are taps (else mouse clicks)
@@ -19,13 +23,12 @@
 //                              the device pixels per CSS pixel (else 800x600@1)
 //   NOUGHTS_E2E_WEB_AFTER_EXIT "stay": keep the page when the game ends (else exit)
 //   NOUGHTS_FIXED_CLOCK        the second that the page's clock stands still at
-//   NOUGHTS_E2E_CHROMIUM       the browser (else /usr/lib/chromium/chromium)
+//   NOUGHTS_E2E_CHROMIUM       Chromium's binary (else /usr/lib/chromium/chromium)
 //   SDL_*                      passed on to the game's own environment
 // The control socket takes one request a line and answers each with one line, "ok ..."
 // or "error REASON" (see WebWindow.h).
 'use strict';
 
-const childProcess = require('child_process');
 const fs = require('fs');
 const http = require('http');
 const net = require('net');
@@ -41,12 +44,9 @@ const kTypes = {
 };
 // How often the page's output and exit status are copied out.
 const kPollMs = 20;
-// The keys the game answers, as the browser's input pipeline wants them.
-const kKeys = {
-  Space: { key: ' ', code: 'Space', windowsVirtualKeyCode: 32, text: ' ' },
-  Escape: { key: 'Escape', code: 'Escape', windowsVirtualKeyCode: 27 },
-  i: { key: 'i', code: 'KeyI', windowsVirtualKeyCode: 73, text: 'i' },
-};
+// The keys the game answers, as WebDriver's key actions name them.
+const kKeys = { Space: ' ', Escape: '\uE00C', i: 'i' };
+const kEngines = ['chromium', 'firefox', 'webkit'];
 
 function fail(message) {
   process.stderr.write(`browser-launcher: ${message}\n`);
@@ -65,6 +65,10 @@ const stayAfterExit = environment.NOUGHTS_E2E_WEB_AFTER_EXIT === 'stay';
 const screen = /^(\d+)x(\d+)@(\d+(?:\.\d+)?)$/.exec(environment.NOUGHTS_E2E_WEB_SCREEN || '800x600@1');
 if (!screen) {
   fail(`NOUGHTS_E2E_WEB_SCREEN is "${environment.NOUGHTS_E2E_WEB_SCREEN}", not WIDTHxHEIGHT@SCALE`);
+}
+const engineName = environment.NOUGHTS_E2E_BROWSER || 'chromium';
+if (!kEngines.includes(engineName)) {
+  fail(`NOUGHTS_E2E_BROWSER is "${engineName}", not one of ${kEngines.join(', ')}`);
 }
 const ownRunDir = !environment.NOUGHTS_E2E_WEB_RUN_DIR;
 const runDir = ownRunDir ? fs.mkdtempSync(path.join(os.tmpdir(), 'noughts-web-'))
@@ -102,85 +106,14 @@ function serve(request, response) {
   });
 }
 
-// The DevTools protocol over the browser's descriptors 3 (to it) and 4 (from it): JSON
-// messages, each ended by a NUL byte.
-class DevTools {
-  constructor(toBrowser, fromBrowser) {
-    this.toBrowser = toBrowser;
-    this.nextId = 1;
-    this.waiting = new Map();
-    let pending = '';
-    fromBrowser.setEncoding('utf8');
-    fromBrowser.on('data', (chunk) => {
-      pending += chunk;
-      for (let end = pending.indexOf('\0'); end >= 0; end = pending.indexOf('\0')) {
-        this.receive(JSON.parse(pending.slice(0, end)));
-        pending = pending.slice(end + 1);
-      }
-    });
-  }
-
-  receive(message) {
-    if (message.method && this.onEvent) {
-      this.onEvent(message);
-    }
-    const waiter = this.waiting.get(message.id);
-    if (waiter) {
-      this.waiting.delete(message.id);
-      if (message.error) {
-        waiter.reject(new Error(`${waiter.method}: ${message.error.message}`));
-      } else {
-        waiter.resolve(message.result);
-      }
-    }
-  }
-
-  send(method, params = {}, sessionId = this.sessionId) {
-    const id = this.nextId++;
-    this.toBrowser.write(JSON.stringify({ id, method, params, sessionId }) + '\0');
-    return new Promise((resolve, reject) => this.waiting.set(id, { method, resolve, reject }));
-  }
-
-  // The value of a page expression, awaited if it is a promise; throws what it threw.
-  async evaluate(expression) {
-    const result = await this.send('Runtime.evaluate',
-      { expression, returnByValue: true, awaitPromise: true });
-    if (result.exceptionDetails) {
-      const details = result.exceptionDetails;
-      throw new Error(details.exception ? details.exception.description : details.text);
-    }
-    return result.result.value;
-  }
-}
-
-function startBrowser() {
-  const chromium = environment.NOUGHTS_E2E_CHROMIUM || '/usr/lib/chromium/chromium';
-  const [width, height] = [screen[1], screen[2]];
-  // setpriv: the browser is killed with this process, even by SIGKILL, which the
-  // harness sends to a game it gives up on.
-  const browser = childProcess.spawn('setpriv', ['--pdeathsig', 'KILL', chromium,
-    '--headless=new', '--no-sandbox', '--disable-gpu', '--remote-debugging-pipe',
-    `--user-data-dir=${path.join(runDir, 'profile')}`, `--window-size=${width},${height}`,
-    '--no-first-run', '--no-default-browser-check', '--disable-extensions',
-    '--disable-background-timer-throttling', '--disable-renderer-backgrounding',
-    'about:blank'], { stdio: ['ignore', 'ignore', 'ignore', 'pipe', 'pipe'] });
-  browser.on('error', (error) => fail(`cannot start ${chromium}: ${error.message}`));
-  browser.on('exit', (code, signal) => {
-    if (!finished) {
-      fail(`the browser ended (${signal || code}) before the game did`);
-    }
-  });
-  return browser;
-}
-
 let finished = false;
-let browser = null;
+let engine = null;
 let server = null;
 
 function cleanUp() {
   finished = true;
-  if (browser) {
-    browser.kill('SIGKILL');
+  if (engine) {
+    engine.close();
   }
   if (ownRunDir) {
     fs.rmSync(runDir, { recursive: true, force: true });
@@ -199,41 +132,46 @@ function fixedClockScript(second) {
     Date = FixedDate; })();`;
 }
 
-// A game pixel's middle as a page point, through the canvas's box on the page.
-async function pagePoint(devtools, x, y) {
-  return devtools.evaluate(`(() => { const c = document.getElementById('canvas');
+// A game pixel as a page point, through the canvas's box on the page: the whole CSS pixel
+// at or below its middle where that still lies on it, since some browsers move the pointer
+// by whole CSS pixels and would round a middle at .5 onto the next game pixel; else (a
+// game pixel smaller than a CSS pixel) the middle itself.
+async function pagePoint(x, y) {
+  return engine.evaluate(`(() => { const c = document.getElementById('canvas');
     const r = c.getBoundingClientRect();
-    return { x: r.left + (${x} + 0.5) * r.width / c.width,
-             y: r.top + (${y} + 0.5) * r.height / c.height }; })()`);
+    const on = (from, size) => { const middle = from + size / 2;
+      return Math.floor(middle) >= from ? Math.floor(middle) : middle; };
+    return { x: on(r.left + ${x} * r.width / c.width, r.width / c.width),
+             y: on(r.top + ${y} * r.height / c.height, r.height / c.height) }; })()`);
 }
 
-async function tap(devtools, point) {
-  await devtools.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [point] });
-  await devtools.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+// The pointer the verbs move: the mouse, or a finger where the run asks for touch.
+function pointerSource(actions) {
+  return { type: 'pointer', id: touch ? 'finger' : 'mouse',
+    parameters: { pointerType: touch ? 'touch' : 'mouse' }, actions };
 }
 
-async function mouseClick(devtools, point) {
-  for (const type of ['mousePressed', 'mouseReleased']) {
-    await devtools.send('Input.dispatchMouseEvent',
-      { type, x: point.x, y: point.y, button: 'left', buttons: type === 'mousePressed' ? 1 : 0,
-        clickCount: 1 });
-  }
+// A press and release of the main button, or a tap, at a page point.
+function clickAt(point) {
+  return engine.performActions([pointerSource([
+    { type: 'pointerMove', x: point.x, y: point.y, origin: 'viewport' },
+    { type: 'pointerDown', button: 0 }, { type: 'pointerUp', button: 0 }])]);
 }
 
 // One request of the control socket; gives the answer's text after "ok".
-async function answer(devtools, pointer, line) {
+async function answer(pointer, line) {
   const [verb, ...words] = line.split(' ');
   const rest = line.slice(verb.length + 1);
   switch (verb) {
     case 'geometry': {
-      const box = await devtools.evaluate(`(() => { const c = document.getElementById('canvas');
+      const box = await engine.evaluate(`(() => { const c = document.getElementById('canvas');
         if (!c || !window.noughts) return null; const r = c.getBoundingClientRect();
         return [Math.round(r.left), Math.round(r.top), c.width, c.height].join(' '); })()`);
       if (box === null) throw new Error('no canvas yet');
       return box;
     }
     case 'capture':
-      return devtools.evaluate(`(() => { const c = document.getElementById('canvas');
+      return engine.evaluate(`(() => { const c = document.getElementById('canvas');
         const data = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
         let text = '';
         for (let i = 0; i < data.length; i += 0x8000) {
@@ -243,39 +181,44 @@ async function answer(devtools, pointer, line) {
     case 'move': {
       pointer.x = Number(words[0]);
       pointer.y = Number(words[1]);
-      const point = await pagePoint(devtools, pointer.x, pointer.y);
-      await devtools.send('Input.dispatchMouseEvent', { type: 'mouseMoved', ...point });
+      const point = await pagePoint(pointer.x, pointer.y);
+      // A finger is not over the page until it touches it: only the mouse moves alone.
+      await engine.performActions([{ type: 'pointer', id: 'mouse', parameters: { pointerType: 'mouse' },
+        actions: [{ type: 'pointerMove', x: point.x, y: point.y, origin: 'viewport' }] }]);
       return '';
     }
-    case 'click': {
-      const point = await pagePoint(devtools, pointer.x, pointer.y);
-      await (touch ? tap(devtools, point) : mouseClick(devtools, point));
+    case 'click':
+      await clickAt(await pagePoint(pointer.x, pointer.y));
       return '';
-    }
     case 'key': {
-      const key = kKeys[words[0]];
-      if (!key) throw new Error(`no key "${words[0]}"`);
-      await devtools.send('Input.dispatchKeyEvent', { type: 'keyDown', ...key });
-      await devtools.send('Input.dispatchKeyEvent', { type: 'keyUp', ...key, text: undefined });
+      const value = kKeys[words[0]];
+      if (!value) throw new Error(`no key "${words[0]}"`);
+      await engine.performActions([{ type: 'key', id: 'keyboard',
+        actions: [{ type: 'keyDown', value }, { type: 'keyUp', value }] }]);
       return '';
     }
     case 'press': {
       // A button of the page, by id, pressed the way a player would: at its middle.
-      const point = await devtools.evaluate(`(() => { const e = document.getElementById(${JSON.stringify(words[0])});
+      const point = await engine.evaluate(`(() => { const e = document.getElementById(${JSON.stringify(words[0])});
         if (!e) return null; e.scrollIntoView({ block: 'nearest' }); const r = e.getBoundingClientRect();
         return { x: r.left + r.width / 2, y: r.top + r.height / 2 }; })()`);
       if (point === null) throw new Error(`no element "${words[0]}" on the page`);
-      await (touch ? tap(devtools, point) : mouseClick(devtools, point));
+      await clickAt(point);
       return '';
     }
     case 'evaluate':
-      return JSON.stringify(await devtools.evaluate(rest));
+      return JSON.stringify(await engine.evaluate(rest));
+    case 'supports': {
+      // Whether this engine can do what a test needs; "no" gives the engine's reason.
+      const reason = engine.unsupported[words[0]];
+      return reason ? `no ${reason}` : 'yes';
+    }
     default:
       throw new Error(`no request "${verb}"`);
   }
 }
 
-function listen(devtools) {
+function listen() {
   const pointer = { x: 0, y: 0 };
   const control = net.createServer((connection) => {
     let pending = '';
@@ -288,7 +231,7 @@ function listen(devtools) {
         const line = pending.slice(0, end);
         pending = pending.slice(end + 1);
         // In order, one at a time, as the harness sends them.
-        queue = queue.then(() => answer(devtools, pointer, line))
+        queue = queue.then(() => answer(pointer, line))
           .then((text) => `ok ${text}\n`, (error) => `error ${String(error.message).replace(/\n/g, ' ')}\n`)
           .then((reply) => connection.write(reply));
       }
@@ -301,21 +244,19 @@ function listen(devtools) {
 // (Emscripten ends a program by throwing too), the game has crashed, and this process
 // ends as a crashed native game would, by SIGABRT, after saying what was thrown.
 let uncaught = null;
-function noteUncaught(message) {
-  if (message.method === 'Runtime.exceptionThrown' && uncaught === null) {
-    const details = message.params.exceptionDetails;
-    uncaught = { at: Date.now(),
-      text: details.exception ? details.exception.description : details.text };
+function noteUncaught(text) {
+  if (uncaught === null) {
+    uncaught = { at: Date.now(), text };
   }
 }
 const kCrashGraceMs = 500;
 
 // Copies the page's output as it grows; ends this process with the game's status.
-async function follow(devtools) {
+async function follow() {
   let outLength = 0;
   let errLength = 0;
   for (;;) {
-    const state = await devtools.evaluate(`(() => { const n = window.noughts;
+    const state = await engine.evaluate(`(() => { const n = window.noughts;
       return n ? { out: n.stdout, err: n.stderr, exit: n.exitStatus } : null; })()`)
       .catch(() => null);
     if (state) {
@@ -349,28 +290,20 @@ async function follow(devtools) {
 async function main() {
   server = http.createServer(serve);
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  browser = startBrowser();
-  const devtools = new DevTools(browser.stdio[3], browser.stdio[4]);
-  const { targetInfos } = await devtools.send('Target.getTargets', {}, undefined);
-  const page = targetInfos.find((target) => target.type === 'page');
-  const { sessionId } = await devtools.send('Target.attachToTarget',
-    { targetId: page.targetId, flatten: true }, undefined);
-  devtools.sessionId = sessionId;
-  devtools.onEvent = noteUncaught;
-  await devtools.send('Page.enable');
-  await devtools.send('Runtime.enable');
-  await devtools.send('Emulation.setFocusEmulationEnabled', { enabled: true });
-  await devtools.send('Emulation.setDeviceMetricsOverride', {
-    width: Number(screen[1]), height: Number(screen[2]), deviceScaleFactor: Number(screen[3]),
-    mobile: touch,
+  const [width, height, scale] = [Number(screen[1]), Number(screen[2]), Number(screen[3])];
+  // The browser's profile is made afresh in the run folder for each run, so no cache,
+  // cookie or service worker of one test outlives it.
+  fs.rmSync(path.join(runDir, 'profile'), { recursive: true, force: true });
+  engine = await require(`./engines/${engineName}.js`).start({
+    runDir, width, height, scale, touch, onUncaught: noteUncaught,
+    beforeEachDocument: environment.NOUGHTS_FIXED_CLOCK ? fixedClockScript(environment.NOUGHTS_FIXED_CLOCK) : null,
   });
-  if (touch) {
-    await devtools.send('Emulation.setTouchEmulationEnabled', { enabled: true, maxTouchPoints: 1 });
-  }
-  if (environment.NOUGHTS_FIXED_CLOCK) {
-    await devtools.send('Page.addScriptToEvaluateOnNewDocument',
-      { source: fixedClockScript(environment.NOUGHTS_FIXED_CLOCK) });
-  }
+  engine.ended.then((status) => {
+    if (!finished) {
+      fail(`the browser ended (${status}) before the game did`);
+    }
+  }, (error) => fail(error.message));
+  await engine.setViewport(width, height, scale);
   // SDL's settings reach the game as a desktop game's environment would (env=NAME=VALUE);
   // the rest of this process's environment is the browser's, not the game's.
   const sdlSettings = Object.entries(environment).filter(([name]) => name.startsWith('SDL_'))
@@ -379,10 +312,10 @@ async function main() {
     .concat(sdlSettings).join('&');
   const url = `http://127.0.0.1:${server.address().port}/${pageName}${query ? '?' + query : ''}`;
   if (!ownRunDir) {
-    listen(devtools);
+    listen();
   }
-  await devtools.send('Page.navigate', { url });
-  await follow(devtools);
+  await engine.navigate(url);
+  await follow();
 }
 
 for (const signal of ['SIGTERM', 'SIGINT', 'SIGHUP']) {
