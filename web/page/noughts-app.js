@@ -10,7 +10,11 @@
   function registerWorker() {
     if (!("serviceWorker" in navigator)) return;
     window.addEventListener("load", function () {
-      navigator.serviceWorker.register("noughts-worker.js").catch(() => {});
+      navigator.serviceWorker.register("noughts-worker.js")
+        // A worker kept from before looks for a new build at once, at every visit, rather
+        // than whenever the browser gets round to it.
+        .then((registration) => registration.active && registration.update())
+        .catch(() => {});
     });
   }
 

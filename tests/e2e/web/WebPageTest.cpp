@@ -6,6 +6,11 @@
 
 #include <X11/keysym.h>
 
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 
@@ -20,8 +25,10 @@ class WebPageTest : public RealWindowTest {
 protected:
     WebWindow& Page() { return dynamic_cast<WebWindow&>(AwaitWindow()); }
 
-    // Waits until the page expression's JSON value is expected.
-    testing::AssertionResult AwaitValue(const std::string& expression, const std::string& expected)
+    // Waits until the page expression's JSON value is expected, by default as long as for a
+    // picture.
+    testing::AssertionResult AwaitValue(const std::string& expression, const std::string& expected,
+                                        std::chrono::milliseconds timeout = {})
     {
         return Eventually(
             [&] {
@@ -37,7 +44,7 @@ protected:
                                                << expression << " is " << value << ", wanted "
                                                << expected;
             },
-            ScreenTimeout());
+            timeout.count() > 0 ? timeout : ScreenTimeout());
     }
 
     static std::string Shown(const std::string& id)
@@ -144,6 +151,52 @@ TEST_F(WebPageTest, TheEndIsNoticedWithItsStatusAndRestartStartsTheGameAgain)
     AwaitWindow().PressKey(XK_Escape);
     AwaitWindow().PressKey(XK_Escape);
     EXPECT_TRUE(AwaitValue("window.noughts.exitStatus", "0"));
+}
+
+// A new build put on the server replaces what the page's service worker keeps at the next
+// visit, every file and nothing of the old build's, and the page opens from it once the
+// server is gone. (The offline driver case plays whole games from a first visit's cache.)
+TEST_F(WebPageTest, ANewBuildReplacesEveryKeptFileAtTheNextVisit)
+{
+    Start(BuiltGame());
+    ASSERT_TRUE(AwaitPicture(m_intro));
+    if (const auto why = Page().WhyUnsupported("serviceWorker")) {
+        GTEST_SKIP() << *why;
+    }
+    // The next build: this folder with a rule added to the style sheet, and its worker made
+    // by the build's own step.
+    TemporaryDirectory next;
+    std::filesystem::copy(PicturesDir(), next.Path(), std::filesystem::copy_options::recursive);
+    std::ofstream(next.PathOf("noughts-page.css"), std::ios::app) << "body { --build: next; }\n";
+    const std::string makeWorker = NOUGHTS_CMAKE_COMMAND " -DTEMPLATE=" NOUGHTS_WEB_PAGE_SOURCE
+                                                         "/noughts-worker.js.in -DSITE_DIR=" +
+                                   next.Path() + " -P " NOUGHTS_WEB_PAGE_SOURCE "/MakeWorker.cmake";
+    ASSERT_EQ(std::system(makeWorker.c_str()), 0) << makeWorker;
+    const auto files = std::distance(std::filesystem::directory_iterator(next.Path()),
+                                     std::filesystem::directory_iterator()) -
+                       1;
+    // Each cache of the active worker: how many files, and whether its style is the next's.
+    const std::string kept =
+        "(async () => { const r = await navigator.serviceWorker.getRegistration();"
+        "  if (!r || !r.active || r.active.state !== 'activated') return null;"
+        "  return Promise.all((await caches.keys()).map(async (name) => {"
+        "    const cache = await caches.open(name); const css = await "
+        "cache.match('noughts-page.css');"
+        "    return [(await cache.keys()).length, (await css.text()).includes('--build')]; })); "
+        "})()";
+    ASSERT_TRUE(AwaitValue(kept, "[[" + std::to_string(files) + ",false]]"))
+        << "at the first visit";
+
+    Page().Server("on " + next.Path());
+    Page().Evaluate("location.reload()");
+    // The browser's first look for a new worker in a run can take seconds.
+    ASSERT_TRUE(AwaitValue(kept, "[[" + std::to_string(files) + ",true]]", ScreenTimeout() * 6))
+        << "at the next visit";
+    Page().Server("off");
+    Page().Evaluate("location.reload()");
+    ASSERT_TRUE(AwaitPicture(m_intro)) << "with the server gone";
+    EXPECT_TRUE(AwaitValue("getComputedStyle(document.body).getPropertyValue('--build').trim()",
+                           "\"next\""));
 }
 
 }  // namespace

@@ -22,6 +22,9 @@
 //   NOUGHTS_E2E_WEB_SCREEN     WIDTHxHEIGHT@SCALE: the window's size in CSS pixels and
 //                              the device pixels per CSS pixel (else 800x600@1)
 //   NOUGHTS_E2E_WEB_AFTER_EXIT "stay": keep the page when the game ends (else exit)
+//   NOUGHTS_E2E_WEB_OFFLINE    "yes": the game runs offline, from what the page's service
+//                              worker kept at a first visit (the server stopped before
+//                              the page opens again and the test begins)
 //   NOUGHTS_FIXED_CLOCK        the second that the page's clock stands still at
 //   NOUGHTS_E2E_CHROMIUM       Chromium's binary (else /usr/lib/chromium/chromium)
 //   SDL_*                      passed on to the game's own environment
@@ -57,11 +60,14 @@ const [pagePath, ...gameArguments] = process.argv.slice(2);
 if (!pagePath || !fs.existsSync(pagePath)) {
   fail(`usage: browser-launcher.js PAGE [ARGUMENT...]; no page at "${pagePath || ''}"`);
 }
-const siteDir = path.dirname(path.resolve(pagePath));
+const pageSiteDir = path.dirname(path.resolve(pagePath));
+// The folder served: the page's, or another build's that a test puts on the server.
+let siteDir = pageSiteDir;
 const pageName = path.basename(pagePath);
 const environment = process.env;
 const touch = environment.NOUGHTS_E2E_WEB_INPUT === 'touch';
 const stayAfterExit = environment.NOUGHTS_E2E_WEB_AFTER_EXIT === 'stay';
+const offline = environment.NOUGHTS_E2E_WEB_OFFLINE === 'yes';
 const screen = /^(\d+)x(\d+)@(\d+(?:\.\d+)?)$/.exec(environment.NOUGHTS_E2E_WEB_SCREEN || '800x600@1');
 if (!screen) {
   fail(`NOUGHTS_E2E_WEB_SCREEN is "${environment.NOUGHTS_E2E_WEB_SCREEN}", not WIDTHxHEIGHT@SCALE`);
@@ -109,6 +115,27 @@ function serve(request, response) {
 let finished = false;
 let engine = null;
 let server = null;
+let port = 0;
+
+// The server stops and starts again at the same address, as a phone's network goes and
+// comes back; stopped, it drops the connections the browser keeps open too.
+const connections = new Set();
+function startServer() {
+  server = http.createServer(serve);
+  server.on('connection', (socket) => {
+    connections.add(socket);
+    socket.on('close', () => connections.delete(socket));
+  });
+  return new Promise((resolve, reject) => {
+    server.once('error', reject);
+    server.listen(port, '127.0.0.1', () => resolve(port = server.address().port));
+  });
+}
+function stopServer() {
+  const closed = new Promise((resolve) => server.close(resolve));
+  connections.forEach((socket) => socket.destroy());
+  return closed;
+}
 
 function cleanUp() {
   finished = true;
@@ -208,6 +235,17 @@ async function answer(pointer, line) {
     }
     case 'evaluate':
       return JSON.stringify(await engine.evaluate(rest));
+    case 'server':
+      // "server off", and "server on [FOLDER]": from the page's folder or another build's.
+      if (words[0] === 'off' && server.listening) {
+        await stopServer();
+      } else if (words[0] === 'on') {
+        siteDir = words[1] ? path.resolve(rest.slice('on '.length)) : pageSiteDir;
+        if (!server.listening) await startServer();
+      } else if (words[0] !== 'off') {
+        throw new Error(`no request "server ${words[0]}"`);
+      }
+      return '';
     case 'supports': {
       // Whether this engine can do what a test needs; "no" gives the engine's reason.
       const reason = engine.unsupported[words[0]];
@@ -287,9 +325,23 @@ async function follow() {
   }
 }
 
+// The page opened once, until its service worker is active (its cache filled), then again
+// with the server stopped.
+const kWorkerTimeoutMs = 30000;
+async function openOffline(url) {
+  await engine.navigate(url);
+  const deadline = Date.now() + kWorkerTimeoutMs;
+  while (await engine.evaluate(`navigator.serviceWorker.getRegistration()
+    .then((r) => Boolean(r && r.active && r.active.state === 'activated'))`).catch(() => false) !== true) {
+    if (Date.now() > deadline) fail('the page has no active service worker to play offline from');
+    await new Promise((resolve) => setTimeout(resolve, kPollMs));
+  }
+  await stopServer();
+  await engine.navigate(url);
+}
+
 async function main() {
-  server = http.createServer(serve);
-  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  await startServer();
   const [width, height, scale] = [Number(screen[1]), Number(screen[2]), Number(screen[3])];
   // The browser's profile is made afresh in the run folder for each run, so no cache,
   // cookie or service worker of one test outlives it.
@@ -310,11 +362,16 @@ async function main() {
     .map(([name, value]) => `env=${encodeURIComponent(`${name}=${value}`)}`);
   const query = gameArguments.map((argument) => `arg=${encodeURIComponent(argument)}`)
     .concat(sdlSettings).join('&');
-  const url = `http://127.0.0.1:${server.address().port}/${pageName}${query ? '?' + query : ''}`;
+  const url = `http://127.0.0.1:${port}/${pageName}${query ? '?' + query : ''}`;
+  if (offline) {
+    await openOffline(url);
+  }
   if (!ownRunDir) {
     listen();
   }
-  await engine.navigate(url);
+  if (!offline) {
+    await engine.navigate(url);
+  }
   await follow();
 }
 
