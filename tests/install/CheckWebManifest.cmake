@@ -1,13 +1,11 @@
 # SPDX-License-Identifier: MIT
 # cmake -DPAGE_DIR=<web/page> -P CheckWebManifest.cmake
-# The web page as a phone installs it: the manifest's names, start, display and colours
-# (the page's own background and theme colour), and every icon it and the page name as a
-# PNG of the folder at its stated size, with the 192 and 512 a home screen needs, a
-# maskable one and the 180 of iOS. Nothing the page asks for lies outside its folder.
+# The web page as a phone installs it: the manifest's names, start and standalone display,
+# its colours the page's own; its icons (192, 512 and a maskable one) and the page's 180 for
+# iOS each a PNG of the folder at its stated size; nothing the page asks for outside it.
 include(${CMAKE_CURRENT_LIST_DIR}/ScriptSteps.cmake)
 require_definitions(CheckWebManifest.cmake PAGE_DIR)
 cmake_policy(SET CMP0057 NEW)  # IN_LIST
-
 file(READ ${PAGE_DIR}/noughts.webmanifest.in manifest)
 file(READ ${PAGE_DIR}/index.html page)
 file(READ ${PAGE_DIR}/noughts-page.css style)
@@ -15,51 +13,52 @@ foreach(key name short_name start_url display background_color theme_color)
   string(JSON ${key} GET "${manifest}" ${key})
 endforeach()
 string(REGEX MATCH "html, body {[^}]*background: (#[0-9a-f]+)" found "${style}")
-set(page_colour "${CMAKE_MATCH_1}")
-if(NOT display STREQUAL "standalone" OR NOT background_color STREQUAL page_colour
-   OR NOT "${page}" MATCHES "<meta name=\"theme-color\" content=\"${theme_color}\">")
-  message(FATAL_ERROR "display ${display}, background ${background_color} (the page's "
-    "${page_colour}), theme ${theme_color}: not the page's standalone app")
+set(wanted "standalone ${CMAKE_MATCH_1} ${CMAKE_MATCH_1} ${CMAKE_MATCH_1}")
+string(REGEX MATCH "name=\"theme-color\" content=\"([^\"]*)\"" found "${page}")
+if(NOT "${display} ${background_color} ${theme_color} ${CMAKE_MATCH_1}" STREQUAL wanted)
+  message(FATAL_ERROR "display, background, theme and the page's theme-color are "
+    "${display} ${background_color} ${theme_color} ${CMAKE_MATCH_1}, not ${wanted}")
 endif()
 
-string(REGEX MATCHALL "(href|src)=\"[^\"]*\"" asked "${page}")
-string(REGEX MATCHALL "\"(src|start_url)\": \"[^\"]*\"" named "${manifest}")
-foreach(address IN LISTS asked named)
+string(REGEX MATCHALL "(href=|src=|src\": |start_url\": )\"[^\"]*\"" asked "${page}${manifest}")
+foreach(address IN LISTS asked)
   if(address MATCHES "\"(/|[a-z]+:|.*\\.\\.)")
     message(FATAL_ERROR "the page asks for ${address}, outside its folder")
   endif()
 endforeach()
 
-# icon(<file> <size>): the folder's file is a PNG of size x size pixels.
-function(icon file size)
+# "WIDTHxHEIGHT" from the PNG's IHDR chunk, after the signature.
+function(png_size file variable)
   file(READ ${PAGE_DIR}/${file} head LIMIT 24 HEX)
   string(SUBSTRING "${head}" 32 8 width)
   string(SUBSTRING "${head}" 40 8 height)
   math(EXPR width "0x${width}")
   math(EXPR height "0x${height}")
-  if(NOT head MATCHES "^89504e470d0a1a0a" OR NOT width EQUAL size OR NOT height EQUAL size)
-    message(FATAL_ERROR "${file} is not a ${size}x${size} PNG (${width}x${height})")
+  if(NOT head MATCHES "^89504e470d0a1a0a")
+    set(width "(not a PNG) ")
   endif()
+  set(${variable} "${width}x${height}" PARENT_SCOPE)
 endfunction()
+# Each icon as "PURPOSE WIDTHxHEIGHT", the page's own for iOS as "apple".
+string(REGEX MATCH "rel=\"apple-touch-icon\" href=\"([^\"]*)\"" found "${page}")
+png_size("${CMAKE_MATCH_1}" touch)
+set(kinds "apple ${touch}")
 string(JSON count LENGTH "${manifest}" icons)
-set(kinds)
 math(EXPR last "${count} - 1")
 foreach(i RANGE ${last})
   string(JSON src GET "${manifest}" icons ${i} src)
   string(JSON sizes GET "${manifest}" icons ${i} sizes)
-  string(JSON purpose ERROR_VARIABLE no_purpose GET "${manifest}" icons ${i} purpose)
-  if(no_purpose)
+  string(JSON purpose ERROR_VARIABLE any GET "${manifest}" icons ${i} purpose)
+  png_size(${src} actual)
+  if(NOT actual STREQUAL sizes)
+    message(FATAL_ERROR "${src} is ${actual}, not ${sizes}")
+  elseif(any)
     set(purpose any)
   endif()
-  string(REGEX REPLACE "x.*" "" size "${sizes}")
-  icon(${src} ${size})
-  list(APPEND kinds "${size} ${purpose}")
+  list(APPEND kinds "${purpose} ${sizes}")
 endforeach()
-string(REGEX MATCH "rel=\"apple-touch-icon\" href=\"([^\"]+)\"" found "${page}")
-icon("${CMAKE_MATCH_1}" 180)
-foreach(kind "192 any" "512 any" "512 maskable")
+foreach(kind "apple 180x180" "any 192x192" "any 512x512" "maskable 512x512")
   if(NOT kind IN_LIST kinds)
-    message(FATAL_ERROR "no icon of ${kind} in the manifest: ${kinds}")
+    message(FATAL_ERROR "no icon ${kind} among ${kinds}")
   endif()
 endforeach()
-

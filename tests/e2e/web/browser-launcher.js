@@ -119,22 +119,14 @@ let port = 0;
 
 // The server stops and starts again at the same address, as a phone's network goes and
 // comes back; stopped, it drops the connections the browser keeps open too.
-const connections = new Set();
 function startServer() {
   server = http.createServer(serve);
-  server.on('connection', (socket) => {
-    connections.add(socket);
-    socket.on('close', () => connections.delete(socket));
-  });
-  return new Promise((resolve, reject) => {
-    server.once('error', reject);
-    server.listen(port, '127.0.0.1', () => resolve(port = server.address().port));
-  });
+  return new Promise((resolve) => server.listen(port, '127.0.0.1', resolve))
+    .then(() => { port = server.address().port; });
 }
 function stopServer() {
-  const closed = new Promise((resolve) => server.close(resolve));
-  connections.forEach((socket) => socket.destroy());
-  return closed;
+  server.close();
+  server.closeAllConnections();
 }
 
 function cleanUp() {
@@ -237,12 +229,12 @@ async function answer(pointer, line) {
       return JSON.stringify(await engine.evaluate(rest));
     case 'server':
       // "server off", and "server on [FOLDER]": from the page's folder or another build's.
-      if (words[0] === 'off' && server.listening) {
-        await stopServer();
-      } else if (words[0] === 'on') {
+      if (words[0] === 'on') {
         siteDir = words[1] ? path.resolve(rest.slice('on '.length)) : pageSiteDir;
         if (!server.listening) await startServer();
-      } else if (words[0] !== 'off') {
+      } else if (words[0] === 'off') {
+        stopServer();
+      } else {
         throw new Error(`no request "server ${words[0]}"`);
       }
       return '';
@@ -330,13 +322,11 @@ async function follow() {
 const kWorkerTimeoutMs = 30000;
 async function openOffline(url) {
   await engine.navigate(url);
-  const deadline = Date.now() + kWorkerTimeoutMs;
-  while (await engine.evaluate(`navigator.serviceWorker.getRegistration()
-    .then((r) => Boolean(r && r.active && r.active.state === 'activated'))`).catch(() => false) !== true) {
-    if (Date.now() > deadline) fail('the page has no active service worker to play offline from');
-    await new Promise((resolve) => setTimeout(resolve, kPollMs));
-  }
-  await stopServer();
+  const timer = setTimeout(() => fail('no service worker to play offline from'), kWorkerTimeoutMs);
+  await engine.evaluate(`navigator.serviceWorker.ready.then((r) => r.active.state === 'activated' ||
+    new Promise((resolve) => r.active.addEventListener('statechange', resolve)))`);
+  clearTimeout(timer);
+  stopServer();
   await engine.navigate(url);
 }
 
@@ -363,15 +353,12 @@ async function main() {
   const query = gameArguments.map((argument) => `arg=${encodeURIComponent(argument)}`)
     .concat(sdlSettings).join('&');
   const url = `http://127.0.0.1:${port}/${pageName}${query ? '?' + query : ''}`;
-  if (offline) {
-    await openOffline(url);
-  }
+  // Offline, the page opens twice before the control socket does; else once it is there.
+  if (offline) await openOffline(url);
   if (!ownRunDir) {
     listen();
   }
-  if (!offline) {
-    await engine.navigate(url);
-  }
+  if (!offline) await engine.navigate(url);
   await follow();
 }
 
