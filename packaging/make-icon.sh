@@ -2,13 +2,17 @@
 # SPDX-License-Identifier: MIT
 # Makes the desktop icon at each hicolor size, packaging/icons/<N>x<N>/noughts.png: the
 # board of the intro picture (a grid, two noughts, two amber crosses) on the navy ground
-# with rounded corners.
+# with rounded corners. The same emblem makes the web page's icons in web/page/: the
+# rounded one at 192 and 512 pixels; for launchers that cut their own shape out of a
+# square, a square ground with the board inside the middle 80% circle (maskable, 512);
+# and for iOS, which rounds the corners itself and shows transparency black, a square
+# ground with a narrower margin (apple-touch-icon, 180).
 #
 #   bash packaging/make-icon.sh
 #
 # The PNGs it writes are committed, so building and packaging need no image tool; run
-# this again only after changing the emblem or the palette. It draws the emblem once as
-# shapes at 1024 pixels and scales that down, so every size is sharp; the output carries
+# this again only after changing the emblem or the palette. It draws each emblem as
+# shapes at 8 pixels a unit and scales that down, so every size is sharp; the output carries
 # no time stamps, so the same tools give the same bytes.
 set -euo pipefail
 
@@ -23,14 +27,13 @@ if ! command -v convert >/dev/null 2>&1; then
 fi
 
 # The intro's emblem in its own units: 30-unit cells, lines 3 units wide, marks 10 units
-# from a cell's centre; 10 units of ground around the board keep the grid off the edge.
+# from a cell's centre; the margin of ground around the board keeps the grid off the edge.
 unit=8
 at() { echo $(($1 * unit)); }
-side=$(at 110)
-board() { at $((10 + $1)); }
+board() { at $((margin + $1)); }
 
-master=$(mktemp --suffix=.png)
-trap 'rm -f "$master"' EXIT
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
 
 nought() { # centre column and row of the cell
     local x y
@@ -43,24 +46,50 @@ cross() {
     x1=$(board $((30 * $1 + 24))) y1=$(board $((30 * $2 + 24)))
     echo "line $x0,$y0 $x1,$y1 line $x1,$y0 $x0,$y1"
 }
-grid=""
-for i in 1 2; do
-    grid+="line $(board $((30 * i))),$(board 0) $(board $((30 * i))),$(board 90) "
-    grid+="line $(board 0),$(board $((30 * i))) $(board 90),$(board $((30 * i))) "
-done
+# emblem OUT MARGIN CORNER: the board with MARGIN units of ground around it, the ground's
+# corners rounded by CORNER units (0: square and opaque to the edge).
+emblem() {
+    margin=$2
+    local side grid="" i ground_shape
+    side=$(at $((90 + 2 * margin)))
+    for i in 1 2; do
+        grid+="line $(board $((30 * i))),$(board 0) $(board $((30 * i))),$(board 90) "
+        grid+="line $(board 0),$(board $((30 * i))) $(board 90),$(board $((30 * i))) "
+    done
+    if [ "$3" -gt 0 ]; then
+        ground_shape="roundrectangle 0,0 $((side - 1)),$((side - 1)) $(at "$3"),$(at "$3")"
+    else
+        ground_shape="rectangle 0,0 $((side - 1)),$((side - 1))"
+    fi
+    convert -size "${side}x${side}" xc:none \
+        -fill "$ground" -draw "$ground_shape" \
+        -fill none -stroke "$ink" -strokewidth "$(at 3)" -draw "$grid" \
+        -draw "$(nought 0 0)" -draw "$(nought 1 1)" \
+        -stroke "$accent" -draw "$(cross 2 0) $(cross 0 2)" \
+        "PNG32:$1"
+}
 
-convert -size "${side}x${side}" xc:none \
-    -fill "$ground" -draw "roundrectangle 0,0 $((side - 1)),$((side - 1)) $(at 17),$(at 17)" \
-    -fill none -stroke "$ink" -strokewidth "$(at 3)" -draw "$grid" \
-    -draw "$(nought 0 0)" -draw "$(nought 1 1)" \
-    -stroke "$accent" -draw "$(cross 2 0) $(cross 0 2)" \
-    "PNG32:$master"
+# scaled MASTER SIZE OUT
+scaled() {
+    mkdir -p "$(dirname "$3")"
+    convert "$1" -filter Lanczos -resize "$2x$2" \
+        -strip -define png:exclude-chunks=date,time "PNG32:$3.tmp"
+    mv -f "$3.tmp" "$3"
+}
+
+# Every launcher's mask keeps the middle circle of 0.8 times the side; the maskable icon's
+# whole board, 90 units square, lies inside it: 90 * sqrt(2) / 0.8 = 159 units, so 35 of
+# margin.
+emblem "$work/rounded.png" 10 17
+emblem "$work/maskable.png" 35 0
+emblem "$work/touch.png" 20 0
 
 for size in "${sizes[@]}"; do
-    out=$here/icons/${size}x${size}/noughts.png
-    mkdir -p "$(dirname "$out")"
-    convert "$master" -filter Lanczos -resize "${size}x${size}" \
-        -strip -define png:exclude-chunks=date,time "PNG32:$out.tmp"
-    mv -f "$out.tmp" "$out"
+    scaled "$work/rounded.png" "$size" "$here/icons/${size}x${size}/noughts.png"
 done
-echo "make-icon.sh: wrote icons/{$(IFS=,; echo "${sizes[*]}")} into $here"
+page=$here/../web/page
+scaled "$work/rounded.png" 192 "$page/noughts-192.png"
+scaled "$work/rounded.png" 512 "$page/noughts-512.png"
+scaled "$work/maskable.png" 512 "$page/noughts-maskable-512.png"
+scaled "$work/touch.png" 180 "$page/apple-touch-icon.png"
+echo "make-icon.sh: wrote icons/{$(IFS=,; echo "${sizes[*]}")} into $here and the page's four into web/page"

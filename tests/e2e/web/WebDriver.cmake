@@ -36,9 +36,12 @@ gtest_discover_tests(noughts_e2e_tests
   PROPERTIES TIMEOUT 180 RUN_SERIAL TRUE)
 
 # The driver's other cases, on the tests that click most: taps on a phone held upright,
-# whose canvas is scaled to whole device pixels below its CSS pixels, and the mouse on a
-# large screen, where the canvas shows three times its size.
-foreach(name touch large)
+# whose canvas is scaled to whole device pixels below its CSS pixels, and held sideways,
+# with the keys beside the picture; the mouse on a large screen, where the canvas shows
+# three times its size; and offline, the page opened again from what its service worker
+# kept at a first visit, with the server stopped: every picture of a whole game, and in the
+# page's own tests the restart after the game's end.
+foreach(name touch landscape large offline)
   gtest_discover_tests(noughts_e2e_tests
     TEST_PREFIX web.${name}.
     TEST_FILTER "*/WholeGameTest.*"
@@ -48,11 +51,14 @@ foreach(name touch large)
     PROPERTIES TIMEOUT 180 RUN_SERIAL TRUE)
 endforeach()
 
-# What only the page has: its buttons, its scaling and its end-of-game notice; with the
-# mouse and with taps, at each case's screen.
+# What only the page has: its buttons, its scaling, its end-of-game notice and its service
+# worker's update; with the mouse and with taps, at each case's screen, and offline.
 add_executable(noughts_web_tests ${CMAKE_CURRENT_SOURCE_DIR}/web/WebPageTest.cpp)
 target_link_libraries(noughts_web_tests PRIVATE noughts_e2e_support)
-foreach(name plain touch large)
+# A test makes a new build of the folder with the build's own step for its service worker.
+target_compile_definitions(noughts_web_tests PRIVATE NOUGHTS_CMAKE_COMMAND="${CMAKE_COMMAND}"
+  NOUGHTS_WEB_PAGE_SOURCE="${PROJECT_SOURCE_DIR}/web/page")
+foreach(name plain touch landscape large offline)
   gtest_discover_tests(noughts_web_tests
     TEST_PREFIX web.${name}.
     TEST_LIST NOUGHTS_WEB_PAGE_${name}_TESTS

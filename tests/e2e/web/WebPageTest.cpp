@@ -8,6 +8,10 @@
 
 #include <chrono>
 #include <optional>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -24,8 +28,10 @@ class WebPageTest : public RealWindowTest {
 protected:
     WebWindow& Page() { return dynamic_cast<WebWindow&>(AwaitWindow()); }
 
-    // Waits until the page expression's JSON value is expected.
-    testing::AssertionResult AwaitValue(const std::string& expression, const std::string& expected)
+    // Waits until the page expression's JSON value is expected, by default as long as for a
+    // picture.
+    testing::AssertionResult AwaitValue(const std::string& expression, const std::string& expected,
+                                        std::chrono::milliseconds timeout = {})
     {
         return Eventually(
             [&] {
@@ -41,7 +47,7 @@ protected:
                                                << expression << " is " << value << ", wanted "
                                                << expected;
             },
-            ScreenTimeout());
+            timeout.count() > 0 ? timeout : ScreenTimeout());
     }
 
     static std::string Shown(const std::string& id)
@@ -113,7 +119,8 @@ TEST_F(WebPageTest, TheCanvasFitsTheWindowByWholeDevicePixelsAndSpaceDoesNotScro
 
     // Each game pixel covers the same whole number of device pixels, at least one, drawn
     // without smoothing, and the canvas lies inside the window: 1 in the plain case's
-    // 800x600, 2 on the upright phone's 1080 device pixels, 3 on the large screen.
+    // 800x600, 2 on the upright phone's 1080 device pixels, 4 on its 1170 held sideways, 3
+    // on the large screen.
     const std::string canvas = "document.getElementById('canvas')";
     const std::string box = canvas + ".getBoundingClientRect()";
     // Layout rounds CSS sizes to its own units (1/64 pixel), so whole device pixels are
@@ -132,9 +139,16 @@ TEST_F(WebPageTest, TheCanvasFitsTheWindowByWholeDevicePixelsAndSpaceDoesNotScro
               "true")
         << "the canvas shows " << Page().Evaluate(multiple) << " device pixels a game pixel in a "
         << Page().Evaluate("[innerWidth, innerHeight, devicePixelRatio].join(' ')") << " window";
-    EXPECT_EQ(Page().Evaluate(box + ".left >= 0 && " + box + ".right <= innerWidth"), "true")
-        << Page().Evaluate("JSON.stringify(" + box + ")") << " in a window "
-        << Page().Evaluate("innerWidth") << " wide";
+    // The picture and the three keys, below it or beside it on the phone held sideways,
+    // all lie inside the window: nothing of the game is scrolled to.
+    const std::string boxes = "[" + canvas +
+                              ", ...document.querySelectorAll('#keys button')].map(e => "
+                              "e.getBoundingClientRect())";
+    EXPECT_EQ(Page().Evaluate(boxes + ".every(r => r.left >= 0 && r.top >= 0 && r.right <= "
+                                      "innerWidth && r.bottom <= innerHeight)"),
+              "true")
+        << Page().Evaluate("JSON.stringify(" + boxes + ")") << " in a window "
+        << Page().Evaluate("[innerWidth, innerHeight].join('x')");
     EXPECT_EQ(Page().Evaluate("['pixelated', 'crisp-edges'].includes(getComputedStyle(" + canvas +
                               ").imageRendering)"),
               "true");
@@ -265,6 +279,51 @@ TEST_F(WebPageTest, AnIdlePageAnswersAtOnceAndAGamepadKeepsItsPlaceInTheInput)
     ClickLinesTwoFramesOn();  // the pad read twice
     Page().Request("key i");
     EXPECT_TRUE(AwaitPicture(LoadBmpPicture(PicturePath("item.bmp")))) << "its start, then i";
+}
+
+// A new build put on the server replaces what the page's service worker keeps at the next
+// visit, every file and nothing of the old build's, and the page opens from it once the
+// server is gone. (The offline driver case plays whole games from a first visit's cache.)
+TEST_F(WebPageTest, ANewBuildReplacesEveryKeptFileAtTheNextVisit)
+{
+    Start(BuiltGame());
+    ASSERT_TRUE(AwaitPicture(m_intro));
+    if (const auto why = Page().WhyUnsupported("serviceWorker")) {
+        GTEST_SKIP() << *why;
+    }
+    // The next build: this folder with a rule added to the style sheet, and its worker made
+    // by the build's own step.
+    TemporaryDirectory next;
+    std::filesystem::copy(PicturesDir(), next.Path(), std::filesystem::copy_options::recursive);
+    std::ofstream(next.PathOf("noughts-page.css"), std::ios::app) << "body { --build: next; }\n";
+    const std::string makeWorker = NOUGHTS_CMAKE_COMMAND " -DTEMPLATE=" NOUGHTS_WEB_PAGE_SOURCE
+                                                         "/noughts-worker.js.in -DSITE_DIR=" +
+                                   next.Path() + " -P " NOUGHTS_WEB_PAGE_SOURCE "/MakeWorker.cmake";
+    ASSERT_EQ(std::system(makeWorker.c_str()), 0) << makeWorker;
+    const auto files = std::distance(std::filesystem::directory_iterator(next.Path()), {}) - 1;
+    // Each cache of the active worker: how many files, and whether its style is the next's.
+    // Looked at no more often than four times a second: a page that reads the caches without
+    // a pause keeps Chromium from updating its worker.
+    const std::string kept = R"((async () => {
+        await new Promise((resolve) => setTimeout(resolve, 250));
+        const r = await navigator.serviceWorker.getRegistration();
+        if (!r || !r.active || r.active.state !== 'activated') return null;
+        return Promise.all((await caches.keys()).map(async (name) => {
+          const c = await caches.open(name), css = await c.match('noughts-page.css');
+          return [(await c.keys()).length, (await css.text()).includes('--build')]; })); })())";
+    ASSERT_TRUE(AwaitValue(kept, "[[" + std::to_string(files) + ",false]]"))
+        << "at the first visit";
+
+    Page().Server("on " + next.Path());
+    Page().Evaluate("location.reload()");
+    // The browser's first look for a new worker in a run can take seconds on a busy machine.
+    ASSERT_TRUE(AwaitValue(kept, "[[" + std::to_string(files) + ",true]]", ScreenTimeout() * 6))
+        << "at the next visit";
+    Page().Server("off");
+    Page().Evaluate("location.reload()");
+    ASSERT_TRUE(AwaitPicture(m_intro)) << "with the server gone";
+    EXPECT_TRUE(AwaitValue("getComputedStyle(document.body).getPropertyValue('--build').trim()",
+                           "\"next\""));
 }
 
 }  // namespace

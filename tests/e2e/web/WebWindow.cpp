@@ -235,4 +235,9 @@ std::optional<std::string> WebWindow::WhyUnsupported(const std::string& feature)
     return std::nullopt;
 }
 
+void WebWindow::Server(const std::string& state)
+{
+    Require("server " + state);
+}
+
 }  // namespace e2e

@@ -10,8 +10,8 @@
 
 // The web game's canvas in a headless browser, through its launcher's control socket: one
 // request a line ("geometry", "capture", "move X Y", "click", "key NAME", "press ID",
-// "evaluate JS", "supports FEATURE"), each answered by one line, "ok ..." or "error
-// REASON". The launcher turns input into the browser's own input events (mouse, or taps
+// "evaluate JS", "supports FEATURE", "server off|on [FOLDER]"), each answered by one line, "ok ..."
+// or "error REASON". The launcher turns input into the browser's own input events (mouse, or taps
 // where the test run asks for touch), mapped from game pixels to page points through the
 // canvas's box on the page, and reads the canvas's pixels exactly. Owns the connection;
 // the launcher owns the page.
@@ -49,6 +49,9 @@ public:
     // Why the browser cannot do a feature ("touch", "viewport", "hidePage", ...), for a
     // test's GTEST_SKIP(); nothing when it can.
     std::optional<std::string> WhyUnsupported(const std::string& feature);
+    // The page's server: "off" stops it answering, as a phone's network goes; "on" and
+    // "on FOLDER" answer again, from the page's folder or another build's.
+    void Server(const std::string& state);
 
 private:
     explicit WebWindow(int socket) : m_socket(socket) {}

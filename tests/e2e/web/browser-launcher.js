@@ -23,6 +23,9 @@
 //                              the device pixels per CSS pixel (else 800x600@1)
 //   NOUGHTS_E2E_WEB_AFTER_EXIT "stay": keep the page when the game ends (else exit)
 //   NOUGHTS_E2E_WEB_SLOW_LOAD  MS: the program (noughts.wasm) is served that much later
+//   NOUGHTS_E2E_WEB_OFFLINE    "yes": the game runs offline, from what the page's service
+//                              worker kept at a first visit (the server stopped before
+//                              the page opens again and the test begins)
 //   NOUGHTS_FIXED_CLOCK        the second that the page's clock stands still at
 //   NOUGHTS_E2E_CHROMIUM       Chromium's binary (else /usr/lib/chromium/chromium)
 //   SDL_*                      passed on to the game's own environment
@@ -58,11 +61,14 @@ const [pagePath, ...gameArguments] = process.argv.slice(2);
 if (!pagePath || !fs.existsSync(pagePath)) {
   fail(`usage: browser-launcher.js PAGE [ARGUMENT...]; no page at "${pagePath || ''}"`);
 }
-const siteDir = path.dirname(path.resolve(pagePath));
+const pageSiteDir = path.dirname(path.resolve(pagePath));
+// The folder served: the page's, or another build's that a test puts on the server.
+let siteDir = pageSiteDir;
 const pageName = path.basename(pagePath);
 const environment = process.env;
 const touch = environment.NOUGHTS_E2E_WEB_INPUT === 'touch';
 const stayAfterExit = environment.NOUGHTS_E2E_WEB_AFTER_EXIT === 'stay';
+const offline = environment.NOUGHTS_E2E_WEB_OFFLINE === 'yes';
 const screen = /^(\d+)x(\d+)@(\d+(?:\.\d+)?)$/.exec(environment.NOUGHTS_E2E_WEB_SCREEN || '800x600@1');
 if (!screen) {
   fail(`NOUGHTS_E2E_WEB_SCREEN is "${environment.NOUGHTS_E2E_WEB_SCREEN}", not WIDTHxHEIGHT@SCALE`);
@@ -111,6 +117,19 @@ function serve(request, response) {
 let finished = false;
 let engine = null;
 let server = null;
+let port = 0;
+
+// The server stops and starts again at the same address, as a phone's network goes and
+// comes back; stopped, it drops the connections the browser keeps open too.
+function startServer() {
+  server = http.createServer(serve);
+  return new Promise((resolve) => server.listen(port, '127.0.0.1', resolve))
+    .then(() => { port = server.address().port; });
+}
+function stopServer() {
+  server.close();
+  server.closeAllConnections();
+}
 
 function cleanUp() {
   finished = true;
@@ -238,6 +257,17 @@ async function answer(pointer, line) {
     }
     case 'evaluate':
       return JSON.stringify(await engine.evaluate(rest));
+    case 'server':
+      // "server off", and "server on [FOLDER]": from the page's folder or another build's.
+      if (words[0] === 'on') {
+        siteDir = words[1] ? path.resolve(rest.slice('on '.length)) : pageSiteDir;
+        if (!server.listening) await startServer();
+      } else if (words[0] === 'off') {
+        stopServer();
+      } else {
+        throw new Error(`no request "server ${words[0]}"`);
+      }
+      return '';
     case 'supports': {
       // Whether this engine can do what a test needs; "no" gives the engine's reason.
       const reason = engine.unsupported[words[0]];
@@ -317,9 +347,21 @@ async function follow() {
   }
 }
 
+// The page opened once, until its service worker is active (its cache filled), then again
+// with the server stopped.
+const kWorkerTimeoutMs = 30000;
+async function openOffline(url) {
+  await engine.navigate(url);
+  const timer = setTimeout(() => fail('no service worker to play offline from'), kWorkerTimeoutMs);
+  await engine.evaluate(`navigator.serviceWorker.ready.then((r) => r.active.state === 'activated' ||
+    new Promise((resolve) => r.active.addEventListener('statechange', resolve)))`);
+  clearTimeout(timer);
+  stopServer();
+  await engine.navigate(url);
+}
+
 async function main() {
-  server = http.createServer(serve);
-  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  await startServer();
   const [width, height, scale] = [Number(screen[1]), Number(screen[2]), Number(screen[3])];
   // The browser's profile is made afresh in the run folder for each run, so no cache,
   // cookie or service worker of one test outlives it.
@@ -340,11 +382,13 @@ async function main() {
     .map(([name, value]) => `env=${encodeURIComponent(`${name}=${value}`)}`);
   const query = gameArguments.map((argument) => `arg=${encodeURIComponent(argument)}`)
     .concat(sdlSettings).join('&');
-  const url = `http://127.0.0.1:${server.address().port}/${pageName}${query ? '?' + query : ''}`;
+  const url = `http://127.0.0.1:${port}/${pageName}${query ? '?' + query : ''}`;
+  // Offline, the page opens twice before the control socket does; else once it is there.
+  if (offline) await openOffline(url);
   if (!ownRunDir) {
     listen();
   }
-  await engine.navigate(url);
+  if (!offline) await engine.navigate(url);
   await follow();
 }
 
