@@ -7,11 +7,11 @@
 #include <X11/keysym.h>
 
 #include <chrono>
-#include <optional>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <thread>
