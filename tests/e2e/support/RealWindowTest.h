@@ -11,6 +11,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 // The real-window driver: a private display server (X or Wayland, see WindowSystem) and at
@@ -69,6 +70,9 @@ public:
     void ExpectSlowGame(int factor) { m_slowdown = kEmulationSlowdown * factor; }
     std::chrono::milliseconds ScreenTimeout() const { return kScreenTimeout * m_slowdown; }
 
+    // Why the display server cannot give this test run's case; nothing when it can.
+    std::optional<std::string> WhyUnsupported() const { return m_system->WhyUnsupported(); }
+
 private:
     std::unique_ptr<WindowSystem> m_system;
     std::unique_ptr<GameProcess> m_game;
@@ -76,7 +80,16 @@ private:
     int m_slowdown = kEmulationSlowdown;
 };
 
-// A test with a real window of its own.
-class RealWindowTest : public testing::Test, public RealWindow {};
+// A test with a real window of its own; skipped, saying why, where the display server
+// cannot give the run's case.
+class RealWindowTest : public testing::Test, public RealWindow {
+protected:
+    void SetUp() override
+    {
+        if (const std::optional<std::string> reason = WhyUnsupported()) {
+            GTEST_SKIP() << *reason;
+        }
+    }
+};
 
 }  // namespace e2e
