@@ -80,16 +80,18 @@ private:
     int m_slowdown = kEmulationSlowdown;
 };
 
-// A test with a real window of its own; skipped, saying why, where the display server
-// cannot give the run's case.
-class RealWindowTest : public testing::Test, public RealWindow {
+// A test with a real window of its own, driven through Window (RealWindow or a class
+// over it); skipped, saying why, where the display server cannot give the run's case.
+template <class Window>
+class RealWindowTestOf : public testing::Test, public Window {
 protected:
     void SetUp() override
     {
-        if (const std::optional<std::string> reason = WhyUnsupported()) {
+        if (const std::optional<std::string> reason = this->WhyUnsupported()) {
             GTEST_SKIP() << *reason;
         }
     }
 };
+using RealWindowTest = RealWindowTestOf<RealWindow>;
 
 }  // namespace e2e
