@@ -148,7 +148,8 @@ class Chromium:
 
 def first_frame_through_launcher(site, engine):
     """The first frame's time in one fresh browser of the engine, through the launcher."""
-    with tempfile.TemporaryDirectory() as run_dir:
+    # The browser's last processes may still write its profile as it goes.
+    with tempfile.TemporaryDirectory(ignore_cleanup_errors=True) as run_dir:
         probe = Path(run_dir) / "probe.js"
         probe.write_text(FRAME_COUNTER)
         environment = dict(os.environ, NOUGHTS_E2E_BROWSER=engine, NOUGHTS_E2E_WEB_RUN_DIR=run_dir,

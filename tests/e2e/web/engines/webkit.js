@@ -115,8 +115,7 @@ async function start(options) {
   const session = (await command(port, 'POST', '/session', { capabilities: { alwaysMatch: {
     browserName: 'MiniBrowser', pageLoadStrategy: 'normal',
     'webkitgtk:browserOptions': { binary: kMiniBrowser, args: ['--automation'] } } } })).sessionId;
-  // One command at a time, as the driver takes them: it leaves one sent beside another
-  // unanswered.
+  // One command at a time, as classic WebDriver takes a session's commands in turn.
   let queue = Promise.resolve();
   function on(method, resource, body) {
     const answer = queue.then(() => command(port, method, `/session/${session}${resource}`, body));
