@@ -19,8 +19,8 @@ const kStartMs = 20000;
 const unsupported = {
   touch: 'WebKitGTK\'s WebDriver has no touch input: a touch pointer\'s actions reach the '
     + 'page as the mouse\'s',
-  devicePixelRatio: 'WebKitGTK\'s WebDriver has no device emulation: the device pixel ratio '
-    + 'is the screen\'s, set once as the browser starts',
+  changeDevicePixelRatio: 'WebKitGTK\'s WebDriver has no device emulation: the device pixel '
+    + 'ratio is the screen\'s, set once as the browser starts',
   beforeEachDocument: 'classic WebDriver runs no script before a document\'s own',
   uncaught: 'classic WebDriver has no events: the page\'s uncaught exceptions go unseen',
 };
@@ -38,7 +38,8 @@ function command(port, method, resource, body) {
       response.on('end', () => {
         const { value } = JSON.parse(answer || '{}');
         if (response.statusCode !== 200) {
-          reject(new Error(`${method} ${resource}: ${value?.error}: ${value?.message}`));
+          reject(Object.assign(new Error(`${method} ${resource}: ${value?.error}: ${value?.message}`),
+            { pageMessage: value?.message }));
         } else {
           resolve(value);
         }
@@ -95,7 +96,7 @@ async function start(options) {
   // Whatever the browser keeps, it keeps in the run's profile folder. GTK's scale is the
   // device pixel ratio, in whole numbers. Compositing through the X server's software GL
   // would hold the page to a few frames a second.
-  if (!Number.isInteger(scale)) throw new Error(`unsupported: ${unsupported.devicePixelRatio}`);
+  if (!Number.isInteger(scale)) throw new Error(`unsupported: ${unsupported.changeDevicePixelRatio}`);
   const environment = { ...process.env, DISPLAY: display, GDK_SCALE: String(scale),
     WEBKIT_DISABLE_COMPOSITING_MODE: '1', HOME: profile,
     XDG_CONFIG_HOME: path.join(profile, 'config'), XDG_CACHE_HOME: path.join(profile, 'cache'),
@@ -135,12 +136,13 @@ async function start(options) {
     // A direct eval, so that the expression may be statements too; WebDriver awaits a
     // promise it returns.
     async evaluate(expression) {
-      return on('POST', '/execute/sync', { script: 'return eval(arguments[0]);', args: [expression] });
+      return on('POST', '/execute/sync', { script: 'return eval(arguments[0]);', args: [expression] })
+        .catch((error) => { throw new Error(error.pageMessage || error.message); });
     },
 
     // The window's size, less what the browser's own toolbar takes of it.
     async setViewport(width, height, ratio) {
-      if (ratio !== scale) throw new Error(`unsupported: ${unsupported.devicePixelRatio}`);
+      if (ratio !== scale) throw new Error(`unsupported: ${unsupported.changeDevicePixelRatio}`);
       await on('POST', '/window/rect', { width, height });
       const inner = await this.evaluate('[innerWidth, innerHeight]');
       await on('POST', '/window/rect', { width: 2 * width - inner[0], height: 2 * height - inner[1] });
