@@ -73,20 +73,6 @@ function openWebSocket(port, resource, onMessage) {
   });
 }
 
-// A JSON-able value from BiDi's description of a page value.
-function deserialize(remote) {
-  switch (remote.type) {
-    case 'undefined': return undefined;
-    case 'null': return null;
-    case 'number': return typeof remote.value === 'number' ? remote.value : null;
-    case 'string': case 'boolean': return remote.value;
-    case 'array': return remote.value.map(deserialize);
-    case 'object': return Object.fromEntries(remote.value.map(([key, value]) =>
-      [typeof key === 'string' ? key : deserialize(key), deserialize(value)]));
-    default: return {};
-  }
-}
-
 // What this engine cannot do. It puts pointer and touch events on whole CSS pixels (its
 // events' clientX is an integer), as on a real phone, so where a game pixel is smaller
 // than a CSS pixel some game pixels cannot be pointed at.
@@ -99,7 +85,10 @@ async function start(options) {
   const binary = process.env.NOUGHTS_E2E_FIREFOX || 'firefox-esr';
   const profile = path.join(options.runDir, 'profile');
   fs.mkdirSync(profile, { recursive: true });
-  fs.writeFileSync(path.join(profile, 'user.js'), 'user_pref("remote.active-protocols", 1);\n');
+  // A touch screen where the run asks for one, as the page asks (navigator.maxTouchPoints).
+  fs.writeFileSync(path.join(profile, 'user.js'), 'user_pref("remote.active-protocols", 1);\n'
+    + (options.touch ? 'user_pref("dom.maxtouchpoints.testing.value", 5);\n'
+      + 'user_pref("dom.w3c_touch_events.enabled", 1);\n' : ''));
   // setpriv: the browser is killed with the launcher, even by SIGKILL, which the harness
   // sends to a game it gives up on.
   const browser = childProcess.spawn('setpriv', ['--pdeathsig', 'KILL', binary, '--headless',
@@ -162,16 +151,20 @@ async function start(options) {
     unsupported,
 
     async navigate(url) {
-      await send('browsingContext.navigate', { context, url, wait: 'none' });
+      // Once the new document has loaded, so that what is evaluated next runs in it.
+      await send('browsingContext.navigate', { context, url, wait: 'complete' });
     },
 
+    // The value as JSON text from the page, as DevTools's returnByValue has it: BiDi's own
+    // description of a value such as an Event never comes back.
     async evaluate(expression) {
-      const result = await send('script.evaluate', { expression, target: { context },
-        awaitPromise: true, resultOwnership: 'none' });
+      const result = await send('script.callFunction', { target: { context }, awaitPromise: true,
+        functionDeclaration: 'async (expression) => JSON.stringify(await (0, eval)(expression))',
+        arguments: [{ type: 'string', value: expression }], resultOwnership: 'none' });
       if (result.type === 'exception') {
         throw new Error(result.exceptionDetails.text);
       }
-      return deserialize(result.result);
+      return result.result.type === 'string' ? JSON.parse(result.result.value) : undefined;
     },
 
     async setViewport(width, height, scale) {
@@ -179,14 +172,20 @@ async function start(options) {
         devicePixelRatio: scale });
     },
 
+    // A scroll's place is a whole CSS pixel to BiDi, unlike a pointer's.
     async performActions(sources) {
-      await send('input.performActions', { context, actions: sources });
+      const actions = sources.map((source) => ({ ...source, actions: source.actions.map((action) =>
+        (action.type === 'scroll' ? { ...action, x: Math.round(action.x), y: Math.round(action.y) } : action)) }));
+      await send('input.performActions', { context, actions });
     },
 
     // Another tab in front of the page, as a player switching tabs does.
     async hidePage() {
       if (coverTab) return;
       coverTab = (await send('browsingContext.create', { type: 'tab', background: false })).context;
+      // What was held is let go away from the page, as a player's key is: WebDriver would
+      // otherwise take the next press of it for a repeat.
+      await send('input.releaseActions', { context });
     },
 
     async showPage() {

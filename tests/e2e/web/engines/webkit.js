@@ -23,6 +23,10 @@ const unsupported = {
     + 'ratio is the screen\'s, set once as the browser starts',
   beforeEachDocument: 'classic WebDriver runs no script before a document\'s own',
   uncaught: 'classic WebDriver has no events: the page\'s uncaught exceptions go unseen',
+  mouseButtons: 'WebKitGTK\'s WebDriver presses the left button for WebDriver\'s buttons 3 and '
+    + '4 (back and forward)',
+  wheelSteps: 'WebKitGTK\'s WebDriver does not hand scroll steps on as sent: quick steps reach '
+    + 'the page merged, with deltas of other steps',
 };
 
 // One WebDriver command: its JSON value, or an Error with the driver's message.
@@ -160,6 +164,9 @@ async function start(options) {
     async hidePage() {
       restoredRect = restoredRect || await on('GET', '/window/rect');
       await on('POST', '/window/minimize', {});
+      // What was held is let go away from the page, as a player's key is: WebDriver would
+      // otherwise take the next press of it for a repeat.
+      await on('DELETE', '/actions');
     },
 
     async showPage() {
