@@ -58,13 +58,15 @@ case $DEBIAN_RELEASE in
 esac
 TEST_PACKAGES+=("${WAYLAND_PACKAGES[@]}")
 
-# To run the real-window tests against the web folder in a browser (test-web.sh), on
-# Debian 12, where its Emscripten builds the folder: headless Chromium, driven through its
-# DevTools pipe, and Node, which runs the launcher that serves the folder and drives the
-# browser (setpriv, which ties the browser's life to the launcher's, is util-linux's).
+# To run the real-window tests against the web folder in three browser engines
+# (test-web.sh), on Debian 12, where its Emscripten builds the folder: headless Chromium,
+# driven through its DevTools pipe; Firefox ESR, through its WebDriver BiDi agent; WebKitGTK's
+# WebDriver, which brings the engine and its MiniBrowser, shown on an X server of its own
+# (xvfb); and Node, which runs the launcher that serves the folder and drives the browser
+# (setpriv, which ties the browser's life to the launcher's, is util-linux's).
 # build-web.sh installs what the folder itself is built with.
 case $DEBIAN_RELEASE in
-  bookworm) WEB_TEST_PACKAGES=(chromium nodejs) ;;
+  bookworm) WEB_TEST_PACKAGES=(chromium firefox-esr webkit2gtk-driver xvfb nodejs) ;;
   *) WEB_TEST_PACKAGES=() ;;
 esac
 TEST_PACKAGES+=("${WEB_TEST_PACKAGES[@]}")

@@ -3,16 +3,20 @@
 """Measures the web build (README, "Play it in a browser"): the folder's size, its size
 compressed, the time from opening the page to the first frame on a local server, and the
 frame rate and CPU share while nobody plays, on the title and on the empty board, in
-headless Chromium.
+headless Chromium; then the first frame in each browser engine the tests run in (Chromium,
+Firefox, WebKitGTK).
 
-    python3 tools/web-figures.py [SITE_DIR] [--loads N] [--seconds S]
+    python3 tools/web-figures.py [SITE_DIR] [--loads N] [--seconds S] [--no-engines]
 
 SITE_DIR defaults to build-web/site (bash scripts/build-web.sh makes it). The folder is
 served on 127.0.0.1 by Python's own server in this process; Chromium is driven through
 the DevTools protocol on a pipe (--remote-debugging-pipe). The first frame is the first
 putImageData on the game's canvas, timed by the page's own clock from the start of the
 navigation; the frame rate counts putImageData calls; the CPU share is the CPU time of
-all of Chromium's processes (/proc) over the wall time, in one core's worth.
+all of Chromium's processes (/proc) over the wall time, in one core's worth. In each
+engine, the first frame is timed the same way, with a fresh browser for each load, started
+by the tests' launcher (tests/e2e/web/browser-launcher.js), which serves the folder itself
+and is asked through its control socket.
 """
 import argparse
 import functools
@@ -20,13 +24,17 @@ import gzip
 import http.server
 import json
 import os
+import socket
 import statistics
 import subprocess
+import tempfile
 import threading
 import time
 from pathlib import Path
 
 CHROMIUM = "/usr/lib/chromium/chromium"
+LAUNCHER = Path(__file__).resolve().parent.parent / "tests/e2e/web/browser-launcher.js"
+ENGINES = ("chromium", "firefox", "webkit")
 # Counts the canvas's frames and notes when the first one came.
 FRAME_COUNTER = """
 (() => {
@@ -139,6 +147,44 @@ class Chromium:
         self.process.wait(timeout=20)
 
 
+def first_frame_through_launcher(site, engine):
+    """The first frame's time in one fresh browser of the engine, through the launcher."""
+    # The browser's last processes may still write its profile as it goes.
+    with tempfile.TemporaryDirectory(ignore_cleanup_errors=True) as run_dir:
+        probe = Path(run_dir) / "probe.js"
+        probe.write_text(FRAME_COUNTER)
+        environment = dict(os.environ, NOUGHTS_E2E_BROWSER=engine, NOUGHTS_E2E_WEB_RUN_DIR=run_dir,
+                           NOUGHTS_E2E_WEB_SCRIPT=str(probe))
+        launcher = subprocess.Popen(["node", str(LAUNCHER), str(site / "index.html")],
+                                    cwd=site, env=environment, stdout=subprocess.DEVNULL)
+        try:
+            control = socket.socket(socket.AF_UNIX)
+            deadline = time.monotonic() + 60
+            while control.connect_ex(str(Path(run_dir) / "control")) != 0:
+                if time.monotonic() > deadline or launcher.poll() is not None:
+                    raise TimeoutError(f"no launcher for {engine}")
+                time.sleep(0.05)
+            answers = control.makefile("r")
+
+            def ask(request):
+                control.sendall(request.encode() + b"\n")
+                return answers.readline().strip()
+
+            while time.monotonic() < deadline:
+                answer = ask("evaluate window.noughtsFrames ? window.noughtsFrames.first : null")
+                if answer.startswith("ok ") and answer[3:] not in ("null", "undefined"):
+                    ask("key Escape")
+                    return float(answer[3:])
+                time.sleep(0.05)
+            raise TimeoutError(f"no frame in {engine}")
+        finally:
+            try:
+                launcher.wait(timeout=20)
+            except subprocess.TimeoutExpired:
+                launcher.kill()
+                launcher.wait()
+
+
 def serve(folder):
     handler = functools.partial(QuietHandler, directory=str(folder))
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
@@ -171,6 +217,8 @@ def main():
     parser.add_argument("site", nargs="?", default="build-web/site")
     parser.add_argument("--loads", type=int, default=5, help="page loads timed")
     parser.add_argument("--seconds", type=float, default=10.0, help="time idle on each screen")
+    parser.add_argument("--no-engines", action="store_true",
+                        help="Chromium's figures only, not the first frame in each engine")
     options = parser.parse_args()
     site = Path(options.site)
     files = sorted(p for p in site.iterdir() if p.is_file())
@@ -198,6 +246,12 @@ def main():
     finally:
         browser.close()
         server.shutdown()
+    if options.no_engines:
+        return
+    for engine in ENGINES:
+        firsts = [first_frame_through_launcher(site.resolve(), engine) for _ in range(options.loads)]
+        print(f"{engine}: first frame after opening the page (ms, {options.loads} fresh browsers): "
+              f"median {statistics.median(firsts):.0f}, range {min(firsts):.0f} to {max(firsts):.0f}")
 
 
 if __name__ == "__main__":

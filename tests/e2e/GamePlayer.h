@@ -106,6 +106,6 @@ private:
 };
 
 // A test that plays the game in a real window of its own.
-class PlayScreenTest : public testing::Test, public GamePlayer {};
+class PlayScreenTest : public RealWindowTestOf<GamePlayer> {};
 
 }  // namespace e2e

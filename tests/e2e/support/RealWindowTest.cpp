@@ -37,6 +37,9 @@ GameWindow& RealWindow::AwaitWindow()
 testing::AssertionResult RealWindow::GameEndsWith(ExitStatus expected,
                                                   std::chrono::milliseconds timeout)
 {
+    if (!m_window) {
+        timeout += m_system->StartAllowance();
+    }
     const std::optional<ExitStatus> status = Game().WaitForExit(timeout);
     if (status == expected) {
         return testing::AssertionSuccess();

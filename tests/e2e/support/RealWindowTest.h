@@ -11,6 +11,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 // The real-window driver: a private display server (X or Wayland, see WindowSystem) and at
@@ -69,6 +70,9 @@ public:
     void ExpectSlowGame(int factor) { m_slowdown = kEmulationSlowdown * factor; }
     std::chrono::milliseconds ScreenTimeout() const { return kScreenTimeout * m_slowdown; }
 
+    // Why the display server cannot give this test run's case; nothing when it can.
+    std::optional<std::string> WhyUnsupported() const { return m_system->WhyUnsupported(); }
+
 private:
     std::unique_ptr<WindowSystem> m_system;
     std::unique_ptr<GameProcess> m_game;
@@ -76,7 +80,18 @@ private:
     int m_slowdown = kEmulationSlowdown;
 };
 
-// A test with a real window of its own.
-class RealWindowTest : public testing::Test, public RealWindow {};
+// A test with a real window of its own, driven through Window (RealWindow or a class
+// over it); skipped, saying why, where the display server cannot give the run's case.
+template <class Window>
+class RealWindowTestOf : public testing::Test, public Window {
+protected:
+    void SetUp() override
+    {
+        if (const std::optional<std::string> reason = this->WhyUnsupported()) {
+            GTEST_SKIP() << *reason;
+        }
+    }
+};
+using RealWindowTest = RealWindowTestOf<RealWindow>;
 
 }  // namespace e2e

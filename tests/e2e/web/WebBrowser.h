@@ -17,6 +17,10 @@ public:
     void Admit(GameLaunch& launch) const override;
     // Waits until the launcher answers on its socket and the page has its canvas.
     std::unique_ptr<GameWindow> AwaitWindow(pid_t pid, std::chrono::milliseconds timeout) override;
+    // A whole browser's start.
+    std::chrono::milliseconds StartAllowance() const override;
+    // The launcher's word on whether its browser can give the run's case (taps).
+    std::optional<std::string> WhyUnsupported() const override;
 
 private:
     TemporaryDirectory m_runDir;

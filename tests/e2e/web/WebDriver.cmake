@@ -1,17 +1,24 @@
 # SPDX-License-Identifier: MIT
 # The real-window tests again, against the web game of the folder NOUGHTS_E2E_WEB_SITE names
-# (scripts/build-web.sh), in headless Chromium: the same test program, told by
-# NOUGHTS_E2E_WINDOW_SYSTEM to drive the page through WebBrowser, and started through the
-# launcher that serves the page and runs the browser. ctest -L web runs them. Included from
-# the folder of noughts_e2e_tests, which gtest_discover_tests needs.
-# The launcher runs on the node its first line finds; found here so that a missing one
-# fails the configuration rather than every test.
+# (scripts/build-web.sh), in three browser engines, each headless: Chromium (web.*), Firefox
+# (web.firefox.*) and WebKitGTK (web.webkit.*). The same test program, told by
+# NOUGHTS_E2E_WINDOW_SYSTEM to drive the page through WebBrowser, is started through the
+# launcher that serves the page and runs the browser NOUGHTS_E2E_BROWSER names. ctest -L web
+# runs them all, -L chromium, -L firefox or -L webkit one engine's. Included from the folder
+# of noughts_e2e_tests, which gtest_discover_tests needs.
+# The launcher runs on the node its first line finds; it and the browsers are found here so
+# that a missing one fails the configuration rather than every test.
 find_program(NOUGHTS_NODE node REQUIRED)
 find_program(NOUGHTS_CHROMIUM chromium PATHS /usr/lib/chromium NO_DEFAULT_PATH REQUIRED)
+find_program(NOUGHTS_FIREFOX firefox-esr REQUIRED)
+find_program(NOUGHTS_WEBKIT_DRIVER WebKitWebDriver REQUIRED)
+find_program(NOUGHTS_XVFB Xvfb REQUIRED)
 set(launcher ${CMAKE_CURRENT_SOURCE_DIR}/web/browser-launcher.js)
 set(page ${NOUGHTS_E2E_WEB_SITE}/index.html)
 set(NOUGHTS_WEB_ENVIRONMENT NOUGHTS_E2E_WINDOW_SYSTEM=web NOUGHTS_E2E_GAME=${page}
-  NOUGHTS_E2E_LAUNCHER=${launcher} NOUGHTS_E2E_CHROMIUM=${NOUGHTS_CHROMIUM})
+  NOUGHTS_E2E_LAUNCHER=${launcher} NOUGHTS_E2E_CHROMIUM=${NOUGHTS_CHROMIUM}
+  NOUGHTS_E2E_FIREFOX=${NOUGHTS_FIREFOX})
+set(NOUGHTS_WEB_ENGINES chromium firefox webkit)
 
 # Every real-window test, with the mouse, in a window where the canvas shows at its own size.
 # Serial: each test starts a browser, and the machine's cores are few. Of the matrix of
@@ -27,30 +34,6 @@ foreach(picture menu item win1 win2 DRAW)
   endforeach()
 endforeach()
 list(JOIN repeated_rows ":" repeated_rows)
-gtest_discover_tests(noughts_e2e_tests
-  TEST_PREFIX web.
-  TEST_FILTER "-${repeated_rows}"
-  TEST_LIST NOUGHTS_WEB_TESTS
-  WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
-  DISCOVERY_TIMEOUT 30
-  PROPERTIES TIMEOUT 180 RUN_SERIAL TRUE)
-
-# The driver's other cases, on the tests that click most: taps on a phone held upright,
-# whose canvas is scaled to whole device pixels below its CSS pixels, and held sideways,
-# with the keys beside the picture; the mouse on a large screen, where the canvas shows
-# three times its size; and offline, the page opened again from what its service worker
-# kept at a first visit, with the server stopped: every picture of a whole game, and in the
-# page's own tests the restart after the game's end.
-foreach(name touch landscape large offline)
-  gtest_discover_tests(noughts_e2e_tests
-    TEST_PREFIX web.${name}.
-    TEST_FILTER "*/WholeGameTest.*"
-    TEST_LIST NOUGHTS_WEB_${name}_TESTS
-    WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
-    DISCOVERY_TIMEOUT 30
-    PROPERTIES TIMEOUT 180 RUN_SERIAL TRUE)
-endforeach()
-
 # What only the page has: its buttons, its scaling, its end-of-game notice and its service
 # worker's update; with the mouse and with taps, at each case's screen, and offline.
 add_executable(noughts_web_tests ${CMAKE_CURRENT_SOURCE_DIR}/web/WebPageTest.cpp)
@@ -58,13 +41,42 @@ target_link_libraries(noughts_web_tests PRIVATE noughts_e2e_support)
 # A test makes a new build of the folder with the build's own step for its service worker.
 target_compile_definitions(noughts_web_tests PRIVATE NOUGHTS_CMAKE_COMMAND="${CMAKE_COMMAND}"
   NOUGHTS_WEB_PAGE_SOURCE="${PROJECT_SOURCE_DIR}/web/page")
-foreach(name plain touch landscape large offline)
-  gtest_discover_tests(noughts_web_tests
-    TEST_PREFIX web.${name}.
-    TEST_LIST NOUGHTS_WEB_PAGE_${name}_TESTS
+foreach(engine IN LISTS NOUGHTS_WEB_ENGINES)
+  set(prefix web.${engine}.)
+  if(engine STREQUAL "chromium")
+    set(prefix web.)
+  endif()
+  gtest_discover_tests(noughts_e2e_tests
+    TEST_PREFIX ${prefix}
+    TEST_FILTER "-${repeated_rows}"
+    TEST_LIST NOUGHTS_WEB_${engine}_plain_TESTS
     WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
     DISCOVERY_TIMEOUT 30
-    PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
+    PROPERTIES TIMEOUT 180 RUN_SERIAL TRUE)
+  # The driver's other cases, on the tests that click most: taps on a phone held upright,
+  # whose canvas is scaled to whole device pixels below its CSS pixels, and held sideways,
+  # with the keys beside the picture; the mouse on a large screen, where the canvas shows
+  # three times its size; and offline, the page opened again from what its service worker
+  # kept at a first visit, with the server stopped: every picture of a whole game, and in
+  # the page's own tests the restart after the game's end. An engine that cannot give a
+  # case skips its tests, saying why.
+  foreach(name touch landscape large offline)
+    gtest_discover_tests(noughts_e2e_tests
+      TEST_PREFIX ${prefix}${name}.
+      TEST_FILTER "*/WholeGameTest.*"
+      TEST_LIST NOUGHTS_WEB_${engine}_${name}_TESTS
+      WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
+      DISCOVERY_TIMEOUT 30
+      PROPERTIES TIMEOUT 180 RUN_SERIAL TRUE)
+  endforeach()
+  foreach(name plain touch landscape large offline)
+    gtest_discover_tests(noughts_web_tests
+      TEST_PREFIX ${prefix}${name}.
+      TEST_LIST NOUGHTS_WEB_PAGE_${engine}_${name}_TESTS
+      WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
+      DISCOVERY_TIMEOUT 30
+      PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
+  endforeach()
 endforeach()
 configure_file(${CMAKE_CURRENT_SOURCE_DIR}/web/WebTestProperties.cmake.in
   ${CMAKE_CURRENT_BINARY_DIR}/WebTestProperties.cmake @ONLY)

@@ -197,6 +197,11 @@ TEST_F(WebPageTest, EveryMouseButtonAndWheelNotchCountsAloneAndHoldsUpNoClick)
     if (TouchRun()) {
         GTEST_SKIP() << "a phone has no mouse";
     }
+    for (const char* feature : {"mouseButtons", "wheelSteps"}) {
+        if (const std::optional<std::string> why = Page().WhyUnsupported(feature)) {
+            GTEST_SKIP() << *why;
+        }
+    }
     ASSERT_TRUE(OpenBoard());
     const std::string page = Page().Evaluate("location.href");
     Page().Request(

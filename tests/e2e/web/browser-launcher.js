@@ -19,6 +19,8 @@
 //   NOUGHTS_E2E_WEB_RUN_DIR    a folder of the test's: the control socket "control" and
 //                              the browser's profile go there (else a folder of its own)
 //   NOUGHTS_E2E_WEB_INPUT      "touch": clicks are taps (else mouse clicks)
+//   NOUGHTS_E2E_WEB_NEEDS      what else the run's tests need of the engine (features of
+//                              its "unsupported", blank-separated)
 //   NOUGHTS_E2E_WEB_SCREEN     WIDTHxHEIGHT@SCALE: the window's size in CSS pixels and
 //                              the device pixels per CSS pixel (else 800x600@1)
 //   NOUGHTS_E2E_WEB_AFTER_EXIT "stay": keep the page when the game ends (else exit)
@@ -27,6 +29,7 @@
 //                              worker kept at a first visit (the server stopped before
 //                              the page opens again and the test begins)
 //   NOUGHTS_FIXED_CLOCK        the second that the page's clock stands still at
+//   NOUGHTS_E2E_WEB_SCRIPT     a file of script run before each document's own (a probe)
 //   NOUGHTS_E2E_CHROMIUM       Chromium's binary (else /usr/lib/chromium/chromium)
 //   SDL_*                      passed on to the game's own environment
 // The control socket takes one request a line and answers each with one line, "ok ..."
@@ -52,12 +55,32 @@ const kPollMs = 20;
 const kKeys = { Space: ' ', Escape: '\uE00C', i: 'i', Tab: '\uE004', Enter: '\uE007' };
 const kEngines = ['chromium', 'firefox', 'webkit'];
 
+function sleep(ms) {
+  return new Promise((resolve) => setTimeout(resolve, ms));
+}
+
 function fail(message) {
   process.stderr.write(`browser-launcher: ${message}\n`);
   process.exit(125);
 }
 
 const [pagePath, ...gameArguments] = process.argv.slice(2);
+const environment = process.env;
+const touch = environment.NOUGHTS_E2E_WEB_INPUT === 'touch';
+const engineName = environment.NOUGHTS_E2E_BROWSER || 'chromium';
+if (!kEngines.includes(engineName)) {
+  fail(`NOUGHTS_E2E_BROWSER is "${engineName}", not one of ${kEngines.join(', ')}`);
+}
+const engineModule = require(`./engines/${engineName}.js`);
+// `browser-launcher.js --unsupported`: why the engine cannot run the case this
+// environment asks for (taps, and the features NOUGHTS_E2E_WEB_NEEDS names), or nothing;
+// the harness skips such a test with it.
+if (pagePath === '--unsupported') {
+  const needs = (touch ? ['touch'] : []).concat((environment.NOUGHTS_E2E_WEB_NEEDS || '').split(' '));
+  const reason = needs.map((feature) => engineModule.unsupported[feature]).find(Boolean);
+  process.stdout.write(reason ? `${reason}\n` : '');
+  process.exit(0);
+}
 if (!pagePath || !fs.existsSync(pagePath)) {
   fail(`usage: browser-launcher.js PAGE [ARGUMENT...]; no page at "${pagePath || ''}"`);
 }
@@ -65,21 +88,18 @@ const pageSiteDir = path.dirname(path.resolve(pagePath));
 // The folder served: the page's, or another build's that a test puts on the server.
 let siteDir = pageSiteDir;
 const pageName = path.basename(pagePath);
-const environment = process.env;
-const touch = environment.NOUGHTS_E2E_WEB_INPUT === 'touch';
 const stayAfterExit = environment.NOUGHTS_E2E_WEB_AFTER_EXIT === 'stay';
 const offline = environment.NOUGHTS_E2E_WEB_OFFLINE === 'yes';
 const screen = /^(\d+)x(\d+)@(\d+(?:\.\d+)?)$/.exec(environment.NOUGHTS_E2E_WEB_SCREEN || '800x600@1');
 if (!screen) {
   fail(`NOUGHTS_E2E_WEB_SCREEN is "${environment.NOUGHTS_E2E_WEB_SCREEN}", not WIDTHxHEIGHT@SCALE`);
 }
-const engineName = environment.NOUGHTS_E2E_BROWSER || 'chromium';
-if (!kEngines.includes(engineName)) {
-  fail(`NOUGHTS_E2E_BROWSER is "${engineName}", not one of ${kEngines.join(', ')}`);
-}
 const ownRunDir = !environment.NOUGHTS_E2E_WEB_RUN_DIR;
 const runDir = ownRunDir ? fs.mkdtempSync(path.join(os.tmpdir(), 'noughts-web-'))
   : environment.NOUGHTS_E2E_WEB_RUN_DIR;
+
+// The script that goes first into every document, for an engine that cannot put it there.
+let injectedScript = null;
 
 // Pictures from the working directory, the rest from the page's folder; nothing above it.
 // A folder under a picture's name is answered as static servers answer a folder: a
@@ -106,6 +126,9 @@ function serve(request, response) {
     if (error) {
       response.writeHead(404).end();
       return;
+    }
+    if (injectedScript && path.extname(file) === '.html') {
+      body = String(body).replace(/<head>/i, (head) => `${head}<script>${injectedScript}</script>`);
     }
     response.writeHead(200, {
       'Content-Type': kTypes[path.extname(file)] || 'application/octet-stream',
@@ -278,6 +301,12 @@ async function answer(pointer, line) {
   }
 }
 
+// The requests not yet answered; the game's end waits for them (a key's release may still
+// be on its way when its press has ended the game), as a desktop game's end does not cut
+// off the input the harness already sent.
+const unanswered = new Set();
+const kLastAnswersMs = 3000;
+
 function listen() {
   const pointer = { x: 0, y: 0 };
   const control = net.createServer((connection) => {
@@ -293,7 +322,10 @@ function listen() {
         // In order, one at a time, as the harness sends them.
         queue = queue.then(() => answer(pointer, line))
           .then((text) => `ok ${text}\n`, (error) => `error ${String(error.message).replace(/\n/g, ' ')}\n`)
-          .then((reply) => connection.write(reply));
+          .then((reply) => new Promise((resolve) => connection.write(reply, resolve)));
+        const answered = queue;
+        unanswered.add(answered);
+        answered.then(() => unanswered.delete(answered));
       }
     });
   });
@@ -329,6 +361,7 @@ async function follow() {
       outLength = state.out.length;
       errLength = state.err.length;
       if (state.exit !== null && state.exit !== undefined && !stayAfterExit) {
+        await Promise.race([Promise.all(unanswered), sleep(kLastAnswersMs)]);
         cleanUp();
         process.exitCode = state.exit;
         server.close();
@@ -343,7 +376,7 @@ async function follow() {
         return;
       }
     }
-    await new Promise((resolve) => setTimeout(resolve, kPollMs));
+    await sleep(kPollMs);
   }
 }
 
@@ -366,10 +399,15 @@ async function main() {
   // The browser's profile is made afresh in the run folder for each run, so no cache,
   // cookie or service worker of one test outlives it.
   fs.rmSync(path.join(runDir, 'profile'), { recursive: true, force: true });
-  engine = await require(`./engines/${engineName}.js`).start({
-    runDir, width, height, scale, touch, onUncaught: noteUncaught,
-    beforeEachDocument: environment.NOUGHTS_FIXED_CLOCK ? fixedClockScript(environment.NOUGHTS_FIXED_CLOCK) : null,
-  });
+  const beforeEachDocument = [
+    environment.NOUGHTS_FIXED_CLOCK ? fixedClockScript(environment.NOUGHTS_FIXED_CLOCK) : '',
+    environment.NOUGHTS_E2E_WEB_SCRIPT ? fs.readFileSync(environment.NOUGHTS_E2E_WEB_SCRIPT, 'utf8') : '',
+  ].join('\n').trim() || null;
+  if (engineModule.unsupported.beforeEachDocument) {
+    injectedScript = beforeEachDocument;
+  }
+  engine = await engineModule.start({ runDir, width, height, scale, touch, onUncaught: noteUncaught,
+    beforeEachDocument: injectedScript ? null : beforeEachDocument });
   engine.ended.then((status) => {
     if (!finished) {
       fail(`the browser ended (${status}) before the game did`);

@@ -70,6 +70,9 @@ class DevTools {
   }
 }
 
+// What this engine cannot do: nothing the launcher asks.
+const unsupported = {};
+
 async function start(options) {
   const binary = process.env.NOUGHTS_E2E_CHROMIUM || '/usr/lib/chromium/chromium';
   // setpriv: the browser is killed with the launcher, even by SIGKILL, which the harness
@@ -112,7 +115,7 @@ async function start(options) {
 
   const engine = {
     ended,
-    unsupported: {},
+    unsupported,
 
     async navigate(url) {
       await devtools.send('Page.navigate', { url });
@@ -231,4 +234,4 @@ async function start(options) {
   return engine;
 }
 
-module.exports = { start };
+module.exports = { start, unsupported };
