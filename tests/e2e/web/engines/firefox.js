@@ -79,6 +79,8 @@ function openWebSocket(port, resource, onMessage) {
 const unsupported = {
   subpixelPointer: 'Firefox puts pointer and touch events on whole CSS pixels: on the upright '
     + 'phone a game pixel is 2/3 of a CSS pixel, and one in three cannot be pointed at',
+  focusNavigation: 'headless Firefox never gives the document the focus, so Tab moves no '
+    + 'focus from it',
 };
 
 async function start(options) {
