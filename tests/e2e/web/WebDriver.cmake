@@ -34,6 +34,16 @@ foreach(picture menu item win1 win2 DRAW)
   endforeach()
 endforeach()
 list(JOIN repeated_rows ":" repeated_rows)
+# Firefox and WebKitGTK run the matrix's rows of the title picture only: one for each answer
+# the page's fetch can get (a 404, an empty, a short or a garbled file, a folder's redirect,
+# a huge header). What the other rows vary, the picture and the cell picture's size and
+# depth, is read and drawn by the same SDL in the same WebAssembly in every engine, and
+# Chromium runs them all.
+set(title_rows_only)
+foreach(picture menu item NULL win1 win2 DRAW)
+  list(APPEND title_rows_only "Pictures/BadPictureMatrixTest.*/${picture}_*")
+endforeach()
+list(JOIN title_rows_only ":" title_rows_only)
 # What only the page has: its buttons, its scaling, its end-of-game notice and its service
 # worker's update; with the mouse and with taps, at each case's screen, and offline.
 add_executable(noughts_web_tests ${CMAKE_CURRENT_SOURCE_DIR}/web/WebPageTest.cpp)
@@ -43,12 +53,18 @@ target_compile_definitions(noughts_web_tests PRIVATE NOUGHTS_CMAKE_COMMAND="${CM
   NOUGHTS_WEB_PAGE_SOURCE="${PROJECT_SOURCE_DIR}/web/page")
 foreach(engine IN LISTS NOUGHTS_WEB_ENGINES)
   set(prefix web.${engine}.)
+  set(rows_left_out ${title_rows_only})
+  # The phone held sideways is a layout of the page, which Chromium checks; the other
+  # engines' phone (where they have one) is the upright one.
+  set(cases touch large offline)
   if(engine STREQUAL "chromium")
     set(prefix web.)
+    set(rows_left_out ${repeated_rows})
+    set(cases touch landscape large offline)
   endif()
   gtest_discover_tests(noughts_e2e_tests
     TEST_PREFIX ${prefix}
-    TEST_FILTER "-${repeated_rows}"
+    TEST_FILTER "-${rows_left_out}"
     TEST_LIST NOUGHTS_WEB_${engine}_plain_TESTS
     WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
     DISCOVERY_TIMEOUT 30
@@ -60,7 +76,7 @@ foreach(engine IN LISTS NOUGHTS_WEB_ENGINES)
   # kept at a first visit, with the server stopped: every picture of a whole game, and in
   # the page's own tests the restart after the game's end. An engine that cannot give a
   # case skips its tests, saying why.
-  foreach(name touch landscape large offline)
+  foreach(name IN LISTS cases)
     gtest_discover_tests(noughts_e2e_tests
       TEST_PREFIX ${prefix}${name}.
       TEST_FILTER "*/WholeGameTest.*"
@@ -69,7 +85,7 @@ foreach(engine IN LISTS NOUGHTS_WEB_ENGINES)
       DISCOVERY_TIMEOUT 30
       PROPERTIES TIMEOUT 180 RUN_SERIAL TRUE)
   endforeach()
-  foreach(name plain touch landscape large offline)
+  foreach(name IN ITEMS plain LISTS cases)
     gtest_discover_tests(noughts_web_tests
       TEST_PREFIX ${prefix}${name}.
       TEST_LIST NOUGHTS_WEB_PAGE_${engine}_${name}_TESTS
